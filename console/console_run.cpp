@@ -1,0 +1,50 @@
+#include "console/console_run.h"
+
+#include <memory>
+#include <string>
+
+#include "base/error.h"
+#include "base/format.h"
+#include "info/QOR_Console.h"
+#include "info/QOR_Memory.h"
+#include "platform/console.h"
+
+namespace qor {
+namespace {
+
+void Line(const std::string& text) { platform::ConsoleWriteLine(text); }
+
+// Lines appear only for the areas whose classes exist.
+void WriteSummary(const TQOR& q) {
+  if (q.Memory) {
+    // 64-bit divisions: the figures exceed 32 bits on today's machines.
+    Line(Format("Memory: %d MB (%d KB free)",
+                {q.Memory->PhysicalTotal / 1024 / 1024, q.Memory->PhysicalFree / 1024}));
+  }
+}
+
+}  // namespace
+
+int RunConsole() {
+  auto q = std::make_unique<TQOR>(kConsoleAreas);
+  Line(q->About);
+  Line("");
+  platform::ConsoleWrite("Gathering information...please wait...");
+  platform::ConsoleFlush();
+  try {
+    q->Refresh();
+    Line("OK");
+    Line("");
+    WriteSummary(*q);
+  } catch (const Error& e) {
+    Line(e.Message());
+  }
+  Line("");
+  Line("press [enter] to exit...");
+  platform::ConsoleFlush();
+  std::string discarded;
+  platform::ConsoleReadLine(discarded);
+  return 0;
+}
+
+}  // namespace qor

@@ -1,0 +1,9 @@
+#include "info/startup.h"
+
+#include "routines/Velto_Routines.h"
+
+namespace qor {
+
+void RunStartUp() { InitWindowsVersion(); }
+
+}  // namespace qor

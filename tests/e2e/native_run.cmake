@@ -1,0 +1,15 @@
+# Runs the native program with standard input at its end and checks the frame of
+# its output and its exit code.
+execute_process(COMMAND ${QOR} INPUT_FILE /dev/null OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "exit code ${rc}")
+endif()
+if(NOT out MATCHES "^[^\n]+\n\nGathering information\\.\\.\\.please wait\\.\\.\\.OK\n\n")
+  message(FATAL_ERROR "unexpected start:\n${out}")
+endif()
+if(NOT out MATCHES "\nMemory: [1-9][0-9]* MB \\([0-9]+ KB free\\)\n")
+  message(FATAL_ERROR "no Memory line:\n${out}")
+endif()
+if(NOT out MATCHES "\n\npress \\[enter\\] to exit\\.\\.\\.\n$")
+  message(FATAL_ERROR "unexpected end:\n${out}")
+endif()

@@ -1,0 +1,49 @@
+#include "console/console_run.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_test.h"
+#include "info/QOR_Console.h"
+
+namespace qor {
+namespace {
+
+class ConsoleRunTest : public test::FakeMachineTest {
+ protected:
+  void SetUp() override {
+    FakeMachineTest::SetUp();
+    machine().memory.ullTotalPhys = 536870912;
+    machine().memory.ullAvailPhys = 123456789;
+    about_ = TQOR(0).About;
+  }
+  std::string about_;
+};
+
+TEST_F(ConsoleRunTest, PrintsTheSummaryByteForByte) {
+  machine().input.push_back("");
+  EXPECT_EQ(RunConsole(), 0);
+  EXPECT_EQ(machine().output, about_ +
+                                  "\r\n"
+                                  "\r\n"
+                                  "Gathering information...please wait...OK\r\n"
+                                  "\r\n"
+                                  "Memory: 512 MB (120563 KB free)\r\n"
+                                  "\r\n"
+                                  "press [enter] to exit...\r\n");
+  EXPECT_TRUE(machine().input.empty());  // the line was read
+}
+
+TEST_F(ConsoleRunTest, EndOfInputDoesNotHang) {
+  EXPECT_EQ(RunConsole(), 0);
+  EXPECT_NE(machine().output.find("press [enter] to exit...\r\n"), std::string::npos);
+}
+
+TEST_F(ConsoleRunTest, DividesInSixtyFourBits) {
+  machine().memory.ullTotalPhys = 25ull << 30;
+  machine().memory.ullAvailPhys = 5ull << 30;
+  RunConsole();
+  EXPECT_NE(machine().output.find("Memory: 25600 MB (5242880 KB free)\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qor
