@@ -1,4 +1,6 @@
 #pragma once
 // The shared routines module: everything the information classes share.
+#include "routines/device_class.h"
 #include "routines/seconds_to_text.h"
+#include "routines/text_routines.h"
 #include "routines/windows_version.h"

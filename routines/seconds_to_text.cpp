@@ -16,15 +16,20 @@ struct Unit {
 
 // Calendar units are fixed lengths: a year of 365.5 days, a month of 31.
 constexpr Unit kUnits[] = {
-    {3157920000, " Century, ", " Centuries, "}, {31579200, " Year, ", " Years, "},
-    {2678400, " Month, ", " Months, "},         {604800, " Week, ", " Weeks, "},
-    {86400, " Day, ", " Days, "},               {3600, " Hour, ", " Hours, "},
+    {3157920000, " Century, ", " Centuries, "},
+    {31579200, " Year, ", " Years, "},
+    {2678400, " Month, ", " Months, "},
+    {604800, " Week, ", " Weeks, "},
+    {86400, " Day, ", " Days, "},
+    {3600, " Hour, ", " Hours, "},
     {60, " Minute, ", " Minutes, "},
 };
 enum { kCentury, kYear, kMonth, kWeek, kDay, kHour, kMinute, kUnitCount };
 
 // Counts are 16-bit unsigned, as the system stores them.
-std::int64_t AsWord(std::int64_t v) { return static_cast<std::uint16_t>(v); }
+std::int64_t AsWord(std::int64_t v) {
+  return static_cast<std::uint16_t>(v);
+}
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/version.h"
+#include "routines/text_routines.h"
 
 namespace qor {
 namespace {
@@ -14,21 +15,15 @@ bool isWin2000_ = false;
 std::string name_;
 std::string classKeyRoot_;
 
-std::string_view TrimControls(std::string_view s) {
-  while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) s.remove_prefix(1);
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) s.remove_suffix(1);
-  return s;
-}
-
 struct NameRow {
   TWindowsKind kind;
   const char* name;
 };
 constexpr NameRow kNames[] = {
-    {wkWin95, "Windows 95"},      {wkWin95OSR2, "Windows 95"},
-    {wkWin98, "Windows 98"},      {wkWin98SE, "Windows 98"},
-    {wkWinNT3, "Windows NT"},     {wkWinNT4, "Windows NT"},
-    {wkWin2000, "Windows 2000"},  {wkWinME, "Windows Millenium Edition"},
+    {wkWin95, "Windows 95"},     {wkWin95OSR2, "Windows 95"},
+    {wkWin98, "Windows 98"},     {wkWin98SE, "Windows 98"},
+    {wkWinNT3, "Windows NT"},    {wkWinNT4, "Windows NT"},
+    {wkWin2000, "Windows 2000"}, {wkWinME, "Windows Millenium Edition"},
     {wkWinXP, "Windows XP"},
 };
 

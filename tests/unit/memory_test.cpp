@@ -1,8 +1,7 @@
-#include "info/QOR_Memory.h"
-
 #include <gtest/gtest.h>
 
 #include "fake_test.h"
+#include "info/QOR_Memory.h"
 
 namespace qor {
 namespace {

@@ -1,5 +1,3 @@
-#include "info/QOR_Console.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +5,7 @@
 
 #include "base/error.h"
 #include "fake_test.h"
+#include "info/QOR_Console.h"
 #include "info/QOR_Memory.h"
 
 namespace qor {
@@ -41,8 +40,8 @@ class QorTest : public test::FakeMachineTest {
   template <int A>
   void Install() {
     if constexpr (A < kInfoAreaCount) {
-      saved_[A] = ReplaceAreaFactory(
-          TInfoArea(A), [](TQOR&) -> TInfoClass* { return new Probe<TInfoArea(A)>; });
+      saved_[A] = ReplaceAreaFactory(TInfoArea(A),
+                                     [](TQOR&) -> TInfoClass* { return new Probe<TInfoArea(A)>; });
       Install<A + 1>();
     }
   }
@@ -59,17 +58,17 @@ TEST_F(QorTest, CreatesExactlyTheSelectedMembers) {
   for (int a = 0; a < kInfoAreaCount; ++a)
     EXPECT_EQ(console.Member(TInfoArea(a)) != nullptr, (kConsoleAreas >> a & 1) == 1) << a;
   console.Refresh();
-  EXPECT_EQ(calls, (std::vector<std::string>{"CPU", "Memory", "OS", "Machine", "Network",
-                                             "Display", "Media", "Printers"}));
+  EXPECT_EQ(calls, (std::vector<std::string>{"CPU", "Memory", "OS", "Machine", "Network", "Display",
+                                             "Media", "Printers"}));
 }
 
 TEST_F(QorTest, RefreshesAllAreasInTheFixedOrder) {
   TQOR all(kAllAreas);
   all.Refresh();
-  EXPECT_EQ(calls, (std::vector<std::string>{"Devices", "CPU", "Memory", "OS", "Disk", "Machine",
-                                             "Network", "Display", "Media", "Engines", "APM",
-                                             "DirectX", "Processes", "Printers", "Software",
-                                             "Startup"}));
+  EXPECT_EQ(calls,
+            (std::vector<std::string>{"Devices", "CPU", "Memory", "OS", "Disk", "Machine",
+                                      "Network", "Display", "Media", "Engines", "APM", "DirectX",
+                                      "Processes", "Printers", "Software", "Startup"}));
 }
 
 TEST_F(QorTest, ReportedFailuresPrintOneLineEachAndTheRefreshGoesOn) {

@@ -1,8 +1,7 @@
-#include "base/registry.h"
-
 #include <gtest/gtest.h>
 
 #include "base/error.h"
+#include "base/registry.h"
 #include "fake_test.h"
 
 namespace qor {
