@@ -2,6 +2,7 @@
 
 #include "base/error.h"
 #include "platform/console.h"
+#include "platform/registry.h"
 
 namespace qor {
 namespace {
@@ -62,6 +63,7 @@ void TQOR::Guard(const std::string& name, TInfoClass& member) {
 }
 
 void TQOR::Refresh() {
+  platform::ForgetRegistryView();  // every refresh reads the system afresh
   for (TInfoArea area : kRefreshOrder) {
     TInfoClass* member = members_[area];
     if (member == nullptr) continue;

@@ -41,4 +41,8 @@ long EnumRegistryKey(HKey key, std::uint32_t index, std::string& name);
 long EnumRegistryValue(HKey key, std::uint32_t index, std::string& name);
 long QueryRegistryKeyInfo(HKey key, std::uint32_t* subKeys, std::uint32_t* values);
 
+// Drops any registry view built from the system for an earlier refresh, so the next
+// open reads the system afresh (Linux builds its view from sysfs; Windows has nothing to drop).
+void ForgetRegistryView();
+
 }  // namespace qor::platform

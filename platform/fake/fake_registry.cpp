@@ -370,4 +370,6 @@ long QueryRegistryKeyInfo(HKey key, std::uint32_t* subKeys, std::uint32_t* value
   return kErrorSuccess;
 }
 
+void ForgetRegistryView() {}
+
 }  // namespace qor::platform

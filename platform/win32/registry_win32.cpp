@@ -57,4 +57,6 @@ long QueryRegistryKeyInfo(HKey key, std::uint32_t* subKeys, std::uint32_t* value
   return rc;
 }
 
+void ForgetRegistryView() {}
+
 }  // namespace qor::platform
