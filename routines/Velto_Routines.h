@@ -2,5 +2,6 @@
 // The shared routines module: everything the information classes share.
 #include "routines/device_class.h"
 #include "routines/seconds_to_text.h"
+#include "routines/system_queries.h"
 #include "routines/text_routines.h"
 #include "routines/windows_version.h"
