@@ -290,6 +290,24 @@ void ScanUsb(const ViewSources& s, std::vector<Device>& devices) {
   }
 }
 
+// A field of os-release: KEY=value, the value possibly quoted.
+std::string OsReleaseField(const std::string& text, const std::string& key) {
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t end = text.find('\n', pos);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(pos, end - pos);
+    pos = end + 1;
+    if (line.compare(0, key.size() + 1, key + "=") != 0) continue;
+    std::string value = line.substr(key.size() + 1);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+      value = value.substr(1, value.size() - 2);
+    return value;
+  }
+  return {};
+}
+
 std::string MemberName(int index) {
   char buffer[8];
   std::snprintf(buffer, sizeof buffer, "%04d", index);
@@ -396,6 +414,21 @@ std::unique_ptr<ViewKey> BuildMachineView(const ViewSources& sources) {
   // Cards on no enumerated device still belong to the multimedia class.
   for (std::size_t c = 0; c < cards.size(); ++c)
     if (!cardUsed[c]) addMember("MEDIA", cards[c].name);
+
+  // The version key: the distribution's name and version.
+  std::string osRelease = ReadSmallFile((sources.etc + "/os-release").c_str());
+  if (osRelease.empty()) osRelease = ReadSmallFile("/usr/lib/os-release");
+  std::string version = OsReleaseField(osRelease, "PRETTY_NAME");
+  if (version.empty())
+    version =
+        Trimmed(OsReleaseField(osRelease, "NAME") + " " + OsReleaseField(osRelease, "VERSION"));
+  if (!version.empty()) {
+    ViewKey* current = machine->AddChild("SOFTWARE")
+                           ->AddChild("Microsoft")
+                           ->AddChild("Windows")
+                           ->AddChild("CurrentVersion");
+    current->SetText("Version", version);
+  }
 
   // The computer's own class: its model as the firmware states it.
   std::string product = ReadLine(sources.sysfs + "/class/dmi/id/product_name");

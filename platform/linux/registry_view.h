@@ -1,7 +1,8 @@
 #pragma once
 // A read-only registry built from Linux's own sources, in the layout of the 9x
 // family (Linux is not of the NT family): the enumerated PCI and USB devices, their
-// device classes and the kernel drivers serving them as services.
+// device classes, the kernel drivers serving them as services, and the operating
+// system's version key.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -34,6 +35,7 @@ struct ViewSources {
   std::string sysfs = "/sys";
   std::string procfs = "/proc";
   std::string hwdata = "/usr/share/hwdata";  // pci.ids and usb.ids
+  std::string etc = "/etc";                  // os-release
 };
 
 // HKEY_LOCAL_MACHINE as the system states it now.

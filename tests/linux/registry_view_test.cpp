@@ -21,7 +21,8 @@ class RegistryViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const std::string root = QOR_FIXTURES "/linux-view";
-    platform::linux_impl::SetViewSources({root + "/sys", root + "/proc", root + "/hwdata"});
+    platform::linux_impl::SetViewSources(
+        {root + "/sys", root + "/proc", root + "/hwdata", root + "/etc"});
     InitWindowsVersion();
   }
   void TearDown() override { platform::linux_impl::SetViewSources({}); }
@@ -86,6 +87,14 @@ TEST_F(RegistryViewTest, ClassesAndServicesServeTheLookups) {
   ASSERT_TRUE(reg.OpenKey("SYSTEM\\CurrentControlSet\\Services\\snd_hda_intel"));
   EXPECT_EQ(reg.ReadString("DisplayName"), "snd_hda_intel");
   EXPECT_EQ(reg.ReadInteger("Type"), 1);
+}
+
+TEST_F(RegistryViewTest, TheVersionKeyNamesTheDistribution) {
+  TRegistry reg;
+  reg.RootKey = kHKeyLocalMachine;
+  ASSERT_TRUE(reg.OpenKey("SOFTWARE\\Microsoft\\Windows\\CurrentVersion"));
+  EXPECT_EQ(reg.ReadString("Version"), "Testix 7 (quokka)");
+  EXPECT_FALSE(reg.ValueExists("RegisteredOwner"));  // nothing Linux states
 }
 
 TEST_F(RegistryViewTest, OtherRootsAreEmptyAndMissingKeysStayMissing) {
