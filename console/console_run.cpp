@@ -1,21 +1,32 @@
 #include "console/console_run.h"
 
+#include <cmath>
 #include <memory>
 #include <string>
 
 #include "base/error.h"
 #include "base/format.h"
 #include "info/QOR_Console.h"
+#include "info/QOR_Machine.h"
 #include "info/QOR_Memory.h"
 #include "platform/console.h"
+#include "routines/seconds_to_text.h"
 
 namespace qor {
 namespace {
 
-void Line(const std::string& text) { platform::ConsoleWriteLine(text); }
+void Line(const std::string& text) {
+  platform::ConsoleWriteLine(text);
+}
 
 // Lines appear only for the areas whose classes exist.
 void WriteSummary(const TQOR& q) {
+  if (q.Machine) {
+    Line(Format("Machine: %s (User: %s)", {q.Machine->Name, q.Machine->User}));
+    // Whole seconds, a half going to the even neighbour.
+    const auto seconds = static_cast<std::int64_t>(std::nearbyint(q.Machine->SystemUpTime));
+    Line(Format("System Up Time: %s", {SecondsToText(seconds, true, false, false)}));
+  }
   if (q.Memory) {
     // 64-bit divisions: the figures exceed 32 bits on today's machines.
     Line(Format("Memory: %d MB (%d KB free)",

@@ -27,6 +27,8 @@ TEST_F(ConsoleRunTest, PrintsTheSummaryByteForByte) {
                                   "\r\n"
                                   "Gathering information...please wait...OK\r\n"
                                   "\r\n"
+                                  "Machine: FAKEPC (User: fakeuser)\r\n"
+                                  "System Up Time: 0 Seconds.\r\n"
                                   "Memory: 512 MB (120563 KB free)\r\n"
                                   "\r\n"
                                   "press [enter] to exit...\r\n");
