@@ -11,6 +11,18 @@
 #include "platform/system.h"
 
 namespace qor::platform {
+
+namespace linux_impl {
+// Where sysfs is read from; tests point it at a fixture tree.
+std::string& SystemSysfsRoot() {
+  static std::string root = "/sys";
+  return root;
+}
+void SetSystemSysfsRoot(std::string root) {
+  SystemSysfsRoot() = std::move(root);
+}
+}  // namespace linux_impl
+
 namespace {
 
 // The first line of a small kernel file, without its line end.
@@ -23,7 +35,8 @@ std::string FirstLine(const std::string& path) {
 
 // The lock key's LED on any keyboard the kernel knows (inputN::capslock, ...).
 bool LedLit(const char* suffix) {
-  DIR* dir = ::opendir("/sys/class/leds");
+  const std::string leds = linux_impl::SystemSysfsRoot() + "/class/leds";
+  DIR* dir = ::opendir(leds.c_str());
   if (!dir) return false;
   bool lit = false;
   const std::size_t suffixLength = std::strlen(suffix);
@@ -32,7 +45,7 @@ bool LedLit(const char* suffix) {
     if (name.size() <= suffixLength ||
         name.compare(name.size() - suffixLength, suffixLength, suffix) != 0)
       continue;
-    std::string value = FirstLine("/sys/class/leds/" + name + "/brightness");
+    std::string value = FirstLine(leds + "/" + name + "/brightness");
     if (!value.empty() && value != "0") {
       lit = true;
       break;
@@ -104,21 +117,21 @@ std::string ReadBiosText(std::uint32_t physicalAddress) {
   const char* file = nullptr;
   switch (physicalAddress) {
     case kBiosNameAddress:
-      file = "/sys/class/dmi/id/bios_vendor";
+      file = "bios_vendor";
       break;
     case kBiosCopyrightAddress:
-      file = "/sys/class/dmi/id/bios_version";
+      file = "bios_version";
       break;
     case kBiosDateAddress:
-      file = "/sys/class/dmi/id/bios_date";
+      file = "bios_date";
       break;
     case kBiosExtendedInfoAddress:
-      file = "/sys/class/dmi/id/bios_release";
+      file = "bios_release";
       break;
     default:
       return {};
   }
-  std::string text = FirstLine(file);
+  std::string text = FirstLine(linux_impl::SystemSysfsRoot() + "/class/dmi/id/" + file);
   return text.substr(0, text.find('\0'));
 }
 

@@ -4,8 +4,14 @@
 
 #include <fstream>
 
+#include "info/QOR_Machine.h"
 #include "platform/system.h"
 #include "routines/system_queries.h"
+#include "routines/windows_version.h"
+
+namespace qor::platform::linux_impl {
+void SetSystemSysfsRoot(std::string root);
+}
 
 namespace qor {
 namespace {
@@ -34,6 +40,24 @@ TEST(SystemLinux, WhatLinuxLacksGivesTheMissingAnswers) {
   EXPECT_EQ(description, "");
   EXPECT_EQ(version, "");
   EXPECT_EQ(GetWindowsFolder(), "");
+}
+
+// Linux takes the path of the 9x family: the BIOS texts come from the firmware's DMI
+// strings, the lock keys from the keyboards' LEDs.
+TEST(SystemLinux, MachineReadsDmiStringsAndLockLeds) {
+  platform::linux_impl::SetSystemSysfsRoot(QOR_FIXTURES "/linux-machine/sys");
+  InitWindowsVersion();
+  TMachine machine;
+  machine.BIOSExtendedInfo = "old";
+  machine.GetInfo();
+  platform::linux_impl::SetSystemSysfsRoot("/sys");
+  EXPECT_EQ(machine.BIOSName, "American Megatrends Inc.");
+  EXPECT_EQ(machine.BIOSCopyright, "F.42");
+  EXPECT_EQ(machine.BIOSDate, "03/08/2021");
+  EXPECT_EQ(machine.BIOSExtendedInfo, "");  // the kernel gives no BIOS release here
+  EXPECT_FALSE(machine.CapsLock);
+  EXPECT_TRUE(machine.NumLock);
+  EXPECT_TRUE(machine.ScrollLock);  // lit on one keyboard of two
 }
 
 }  // namespace
