@@ -8,6 +8,7 @@
 #include "base/format.h"
 #include "info/QOR_Console.h"
 #include "info/QOR_Machine.h"
+#include "info/QOR_Media.h"
 #include "info/QOR_Memory.h"
 #include "platform/console.h"
 #include "routines/seconds_to_text.h"
@@ -31,6 +32,11 @@ void WriteSummary(const TQOR& q) {
     // 64-bit divisions: the figures exceed 32 bits on today's machines.
     Line(Format("Memory: %d MB (%d KB free)",
                 {q.Memory->PhysicalTotal / 1024 / 1024, q.Memory->PhysicalFree / 1024}));
+  }
+  if (q.Media && !q.Media->Devices.Empty()) {
+    // An index past the list raises the list's error, which ends the summary.
+    const int index = q.Media->SoundCardIndex > -1 ? q.Media->SoundCardIndex : 0;
+    Line(Format("Sound: %s", {q.Media->Devices[index]}));
   }
 }
 
