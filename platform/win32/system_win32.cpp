@@ -19,17 +19,15 @@ IPersistFile* AsFile(ComObject object) {
   return reinterpret_cast<IPersistFile*>(object);
 }
 
-// The part of a readable, committed region from address on; 0 where nothing is readable.
-SIZE_T ReadableBytesAt(const void* address) {
-  MEMORY_BASIC_INFORMATION info = {};
-  if (VirtualQuery(address, &info, sizeof info) != sizeof info) return 0;
-  if (info.State != MEM_COMMIT) return 0;
-  const DWORD readable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
-                         PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
-  if (!(info.Protect & readable) || (info.Protect & (PAGE_GUARD | PAGE_NOACCESS))) return 0;
-  const auto start = reinterpret_cast<ULONG_PTR>(address);
-  const auto end = reinterpret_cast<ULONG_PTR>(info.BaseAddress) + info.RegionSize;
-  return end > start ? end - start : 0;
+// The end of the first megabyte, where the BIOS ROM image ends.
+constexpr ULONG_PTR kFirstMegabyteEnd = 0x100000;
+
+// Only the 9x kernel maps the ROM image into every process. A kernel of the NT
+// kind (NT itself, or one that merely reports a 9x version) loads ntdll.dll into
+// every process and may keep anything at those addresses, the main thread's stack
+// included, so the image counts as absent there.
+bool BiosImageMapped() {
+  return GetModuleHandleA("ntdll.dll") == nullptr;
 }
 
 }  // namespace
@@ -91,13 +89,14 @@ bool ReadKeyboardState(std::uint8_t (&state)[kKeyStateSize]) {
 }
 
 // The 9x family maps the first megabyte, BIOS ROM included, into every process at
-// its physical addresses. Elsewhere (the NT family, or a system that only reports
-// a 9x version) that memory may be absent or unreadable, so the region is checked
-// first and the text never runs past it.
+// its physical addresses. The text never runs past that megabyte, and a window the
+// system cannot read gives no text rather than a fault.
 std::string ReadBiosText(std::uint32_t physicalAddress) {
+  if (!BiosImageMapped() || physicalAddress >= kFirstMegabyteEnd) return {};
   const auto* address = reinterpret_cast<const char*>(static_cast<ULONG_PTR>(physicalAddress));
-  const SIZE_T readable = ReadableBytesAt(address);
-  return std::string(address, strnlen(address, readable));
+  const UINT_PTR window = kFirstMegabyteEnd - physicalAddress;
+  if (IsBadReadPtr(address, window)) return {};
+  return std::string(address, strnlen(address, window));
 }
 
 std::uint32_t FileVersionInfoSize(const char* fileName) {
