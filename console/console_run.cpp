@@ -7,6 +7,7 @@
 #include "base/error.h"
 #include "base/format.h"
 #include "info/QOR_Console.h"
+#include "info/QOR_Display.h"
 #include "info/QOR_Machine.h"
 #include "info/QOR_Media.h"
 #include "info/QOR_Memory.h"
@@ -32,6 +33,10 @@ void WriteSummary(const TQOR& q) {
     // 64-bit divisions: the figures exceed 32 bits on today's machines.
     Line(Format("Memory: %d MB (%d KB free)",
                 {q.Memory->PhysicalTotal / 1024 / 1024, q.Memory->PhysicalFree / 1024}));
+  }
+  if (q.Display) {
+    Line(Format("Video: %s (%d x %d - %d bit)", {q.Display->Adapter, q.Display->HorzRes,
+                                                 q.Display->VertRes, q.Display->ColorDepth}));
   }
   if (q.Media && !q.Media->Devices.Empty()) {
     // An index past the list raises the list's error, which ends the summary.

@@ -30,6 +30,7 @@ TEST_F(ConsoleRunTest, PrintsTheSummaryByteForByte) {
                                   "Machine: FAKEPC (User: fakeuser)\r\n"
                                   "System Up Time: 0 Seconds.\r\n"
                                   "Memory: 512 MB (120563 KB free)\r\n"
+                                  "Video:  (0 x 0 - 0 bit)\r\n"
                                   "\r\n"
                                   "press [enter] to exit...\r\n");
   EXPECT_TRUE(machine().input.empty());  // the line was read
