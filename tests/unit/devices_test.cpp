@@ -111,6 +111,31 @@ TEST_F(DevicesTest, OnlyThe9xFamilySkipsTheNetworkEnumeratorAndOnlyByExactCase) 
   }
 }
 
+TEST_F(DevicesTest, ADeviceWithoutLocationIsLocatedByItsBusServiceOnlyWhenThatHasAType) {
+  struct Case {
+    const char* typeLine;
+    const char* location;
+  } cases[] = {{"\"Type\"=dword:00000001\n", "PCI Bus"}, {"", ""}};
+  for (const auto& c : cases) {
+    fake::Reset();
+    BootNT();
+    registry().Load(std::string(R"(REGEDIT4
+[HKEY_LOCAL_MACHINE\SYSTEM\CurrentControlSet\Services\PCI]
+"DisplayName"="PCI Bus"
+)") + c.typeLine + R"(
+[HKEY_LOCAL_MACHINE\SYSTEM\CurrentControlSet\Enum\PCI\VEN_1\0]
+"Class"="Net"
+[HKEY_LOCAL_MACHINE\SYSTEM\CurrentControlSet\Enum\PCI\VEN_1\0\Control]
+)");
+    TDevices devices;
+    devices.GetInfo();
+    ASSERT_EQ(devices.DeviceCount, 1);
+    TDevice d;
+    devices.GetDevice(0, d);
+    EXPECT_EQ(d.Location, c.location) << c.typeLine;
+  }
+}
+
 TEST_F(DevicesTest, HardwareIDReadsAnyShapeAndNeverFails) {
   const std::string big = "hex:" + [] {
     std::string s = "00";
