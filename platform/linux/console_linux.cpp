@@ -5,14 +5,18 @@
 
 namespace qor::platform {
 
-void ConsoleWrite(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+void ConsoleWrite(std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
+}
 
 void ConsoleWriteLine(std::string_view text) {
   ConsoleWrite(text);
   std::fputc('\n', stdout);
 }
 
-void ConsoleFlush() { std::fflush(stdout); }
+void ConsoleFlush() {
+  std::fflush(stdout);
+}
 
 bool ConsoleReadLine(std::string& line) {
   line.clear();
@@ -24,7 +28,9 @@ bool ConsoleReadLine(std::string& line) {
   return !line.empty();
 }
 
-bool IsConsoleProgram() { return true; }
+bool IsConsoleProgram() {
+  return true;
+}
 
 // A console program never shows the box; the message goes to standard error instead.
 int ShowMessageBox(std::string_view text, std::string_view caption, unsigned) {

@@ -9,7 +9,9 @@ namespace {
 using linux_impl::FieldValue;
 using linux_impl::ReadSmallFile;
 
-std::uint64_t KiB(std::int64_t v) { return v > 0 ? static_cast<std::uint64_t>(v) * 1024 : 0; }
+std::uint64_t KiB(std::int64_t v) {
+  return v > 0 ? static_cast<std::uint64_t>(v) * 1024 : 0;
+}
 
 // The user-mode address range of a process.
 std::uint64_t MinAppAddress() {
@@ -44,8 +46,8 @@ void GetMemoryStatus(MemoryStatus& status) {
   status.ullTotalPageFile = KiB(FieldValue(info, "SwapTotal"));
   status.ullAvailPageFile = KiB(FieldValue(info, "SwapFree"));
   if (status.ullTotalPhys > 0)
-    status.dwMemoryLoad = static_cast<std::uint32_t>(
-        (status.ullTotalPhys - status.ullAvailPhys) * 100 / status.ullTotalPhys);
+    status.dwMemoryLoad = static_cast<std::uint32_t>((status.ullTotalPhys - status.ullAvailPhys) *
+                                                     100 / status.ullTotalPhys);
   std::uint64_t min = MinAppAddress(), max = MaxAppAddress();
   status.ullTotalVirtual = max - min + 1;
   std::uint64_t used = KiB(FieldValue(ReadSmallFile("/proc/self/status"), "VmSize"));

@@ -17,12 +17,16 @@ struct Handle {
 };
 
 struct State {
-  linux_impl::ViewSources sources;
   std::shared_ptr<const ViewKey> machine;  // built at the first open after a forget
   std::shared_ptr<const ViewKey> empty = std::make_shared<ViewKey>();
   std::vector<Handle> handles;
   HKey next = 0x1000;
 };
+
+linux_impl::Sources& MutableSources() {
+  static linux_impl::Sources sources;
+  return sources;
+}
 
 State& S() {
   static State state;
@@ -38,7 +42,7 @@ const Handle* Find(HKey key) {
 // A predefined root or an open key, with the tree it belongs to.
 bool Resolve(HKey key, std::shared_ptr<const ViewKey>& tree, const ViewKey*& node) {
   if (key == kHKeyLocalMachine) {
-    if (!S().machine) S().machine = linux_impl::BuildMachineView(S().sources);
+    if (!S().machine) S().machine = linux_impl::BuildMachineView(linux_impl::CurrentSources());
     tree = S().machine;
   } else if (key >= kHKeyClassesRoot && key <= kHKeyDynData) {
     tree = S().empty;  // the other roots hold nothing on Linux
@@ -56,11 +60,16 @@ bool Resolve(HKey key, std::shared_ptr<const ViewKey>& tree, const ViewKey*& nod
 }  // namespace
 
 namespace linux_impl {
-// Tests point the view at a fixture tree.
-void SetViewSources(const ViewSources& sources) {
-  S().sources = sources;
+
+const Sources& CurrentSources() {
+  return MutableSources();
+}
+
+void SetSources(const Sources& sources) {
+  MutableSources() = sources;
   S().machine.reset();
 }
+
 }  // namespace linux_impl
 
 void ForgetRegistryView() {

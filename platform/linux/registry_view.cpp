@@ -161,8 +161,8 @@ struct Device {
   std::string enumerator, id, instance;  // Enum\<enumerator>\<id>\<instance>
   std::string className, description, manufacturer, service, location;
   std::vector<std::string> hardwareIds;
-  std::string sysPath;  // resolved sysfs path, to match sound cards
-  std::string driverDesc;
+  std::string sysPath;    // resolved sysfs path, to match sound cards
+  std::string soundCard;  // the ALSA card's name, when the device carries one
 };
 
 struct SoundCard {
@@ -170,7 +170,7 @@ struct SoundCard {
   std::string devicePath;  // resolved sysfs path of the device it sits on
 };
 
-std::vector<SoundCard> SoundCards(const ViewSources& s) {
+std::vector<SoundCard> SoundCards(const Sources& s) {
   std::vector<SoundCard> cards;
   std::string list = ReadSmallFile((s.procfs + "/asound/cards").c_str());
   std::size_t pos = 0;
@@ -194,7 +194,7 @@ std::vector<SoundCard> SoundCards(const ViewSources& s) {
   return cards;
 }
 
-void ScanPci(const ViewSources& s, std::vector<Device>& devices) {
+void ScanPci(const Sources& s, std::vector<Device>& devices) {
   const std::string root = s.sysfs + "/bus/pci/devices";
   struct Raw {
     std::string address;
@@ -243,7 +243,7 @@ void ScanPci(const ViewSources& s, std::vector<Device>& devices) {
   }
 }
 
-void ScanUsb(const ViewSources& s, std::vector<Device>& devices) {
+void ScanUsb(const Sources& s, std::vector<Device>& devices) {
   const std::string root = s.sysfs + "/bus/usb/devices";
   std::vector<Device> found;
   std::vector<std::pair<unsigned, unsigned>> ids;
@@ -357,7 +357,7 @@ void ViewKey::SetMultiText(std::string_view n, const std::vector<std::string>& t
   values.push_back(std::move(v));
 }
 
-std::unique_ptr<ViewKey> BuildMachineView(const ViewSources& sources) {
+std::unique_ptr<ViewKey> BuildMachineView(const Sources& sources) {
   auto machine = std::make_unique<ViewKey>();
   std::vector<Device> devices;
   ScanPci(sources, devices);
@@ -369,7 +369,7 @@ std::unique_ptr<ViewKey> BuildMachineView(const ViewSources& sources) {
   for (Device& d : devices)
     for (std::size_t c = 0; c < cards.size(); ++c)
       if (!cardUsed[c] && !cards[c].devicePath.empty() && cards[c].devicePath == d.sysPath) {
-        d.driverDesc = cards[c].name;
+        d.soundCard = cards[c].name;
         d.className = "MEDIA";
         cardUsed[c] = true;
       }
@@ -396,6 +396,7 @@ std::unique_ptr<ViewKey> BuildMachineView(const ViewSources& sources) {
     ViewKey* key = enumRoot->AddChild(d.enumerator)->AddChild(d.id)->AddChild(d.instance);
     if (!d.className.empty()) key->SetText("Class", d.className);
     if (!d.description.empty()) key->SetText("DeviceDesc", d.description);
+    if (!d.soundCard.empty()) key->SetText("FriendlyName", d.soundCard);
     if (!d.manufacturer.empty()) key->SetText("Mfg", d.manufacturer);
     key->SetMultiText("HardwareID", d.hardwareIds);
     if (!d.location.empty()) key->SetText("LocationInformation", d.location);
@@ -409,7 +410,7 @@ std::unique_ptr<ViewKey> BuildMachineView(const ViewSources& sources) {
     }
     if (!d.className.empty())
       key->SetText("Driver",
-                   addMember(d.className, d.driverDesc.empty() ? d.description : d.driverDesc));
+                   addMember(d.className, d.soundCard.empty() ? d.description : d.soundCard));
   }
   // Cards on no enumerated device still belong to the multimedia class.
   for (std::size_t c = 0; c < cards.size(); ++c)

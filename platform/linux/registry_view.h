@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/linux/sources.h"
+
 namespace qor::platform::linux_impl {
 
 struct ViewValue {
@@ -30,15 +32,7 @@ struct ViewKey {
   void SetMultiText(std::string_view name, const std::vector<std::string>& texts);
 };
 
-// Where the view reads from; tests point these at a fixture tree.
-struct ViewSources {
-  std::string sysfs = "/sys";
-  std::string procfs = "/proc";
-  std::string hwdata = "/usr/share/hwdata";  // pci.ids and usb.ids
-  std::string etc = "/etc";                  // os-release
-};
-
 // HKEY_LOCAL_MACHINE as the system states it now.
-std::unique_ptr<ViewKey> BuildMachineView(const ViewSources& sources);
+std::unique_ptr<ViewKey> BuildMachineView(const Sources& sources);
 
 }  // namespace qor::platform::linux_impl

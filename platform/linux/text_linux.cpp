@@ -13,6 +13,8 @@ int CompareTextNoCase(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
-char DecimalSeparator() { return '.'; }
+char DecimalSeparator() {
+  return '.';
+}
 
 }  // namespace qor::platform

@@ -19,7 +19,8 @@ bool GetVersionRecord(OsVersionInfo& info) {
   std::uint32_t numbers[3] = {0, 0, 0};
   const char* p = u.release;
   for (int i = 0; i < 3 && *p; ++i) {
-    while (*p >= '0' && *p <= '9') numbers[i] = numbers[i] * 10 + static_cast<std::uint32_t>(*p++ - '0');
+    while (*p >= '0' && *p <= '9')
+      numbers[i] = numbers[i] * 10 + static_cast<std::uint32_t>(*p++ - '0');
     if (*p != '.') break;
     ++p;
   }

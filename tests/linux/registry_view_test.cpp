@@ -8,10 +8,6 @@
 #include "routines/device_class.h"
 #include "routines/windows_version.h"
 
-namespace qor::platform::linux_impl {
-void SetViewSources(const ViewSources& sources);
-}
-
 namespace qor {
 namespace {
 
@@ -21,11 +17,11 @@ class RegistryViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const std::string root = QOR_FIXTURES "/linux-view";
-    platform::linux_impl::SetViewSources(
+    platform::linux_impl::SetSources(
         {root + "/sys", root + "/proc", root + "/hwdata", root + "/etc"});
     InitWindowsVersion();
   }
-  void TearDown() override { platform::linux_impl::SetViewSources({}); }
+  void TearDown() override { platform::linux_impl::SetSources({}); }
   std::vector<std::string> Keys(const std::string& path) {
     TRegistry reg;
     reg.RootKey = kHKeyLocalMachine;
