@@ -6,6 +6,7 @@
 
 #include "base/error.h"
 #include "base/format.h"
+#include "info/QOR_CPU.h"
 #include "info/QOR_Console.h"
 #include "info/QOR_Display.h"
 #include "info/QOR_Machine.h"
@@ -28,6 +29,10 @@ void WriteSummary(const TQOR& q) {
     // Whole seconds, a half going to the even neighbour.
     const auto seconds = static_cast<std::int64_t>(std::nearbyint(q.Machine->SystemUpTime));
     Line(Format("System Up Time: %s", {SecondsToText(seconds, true, false, false)}));
+  }
+  if (q.CPU) {
+    Line(Format("CPU: %s %s - %d Mhz",
+                {q.CPU->ShortVendorName, q.CPU->VendorID, q.CPU->Frequency}));
   }
   if (q.Memory) {
     // 64-bit divisions: the figures exceed 32 bits on today's machines.

@@ -4,6 +4,7 @@
 
 #include "fake_test.h"
 #include "info/QOR_Console.h"
+#include "platform/fake/fake_cpu.h"
 
 namespace qor {
 namespace {
@@ -14,6 +15,10 @@ class ConsoleRunTest : public test::FakeMachineTest {
     FakeMachineTest::SetUp();
     machine().memory.ullTotalPhys = 536870912;
     machine().memory.ullAvailPhys = 123456789;
+    fake::SetVendorSignature("GenuineIntel");
+    fake::SetCpuid(1, {0x673, 0, 0, 0});
+    fake::SetCpuid(2, {0x03020101, 0, 0, 0x0C040843});  // 512 KB second-level cache
+    for (int i = 0; i < 3; ++i) fake::ScriptMeasurePass(1000, 733333);
     about_ = TQOR(0).About;
   }
   std::string about_;
@@ -29,6 +34,7 @@ TEST_F(ConsoleRunTest, PrintsTheSummaryByteForByte) {
                                   "\r\n"
                                   "Machine: FAKEPC (User: fakeuser)\r\n"
                                   "System Up Time: 0 Seconds.\r\n"
+                                  "CPU: Intel Pentium III - 733 Mhz\r\n"
                                   "Memory: 512 MB (120563 KB free)\r\n"
                                   "Video:  (0 x 0 - 0 bit)\r\n"
                                   "\r\n"
@@ -39,6 +45,13 @@ TEST_F(ConsoleRunTest, PrintsTheSummaryByteForByte) {
 TEST_F(ConsoleRunTest, EndOfInputDoesNotHang) {
   EXPECT_EQ(RunConsole(), 0);
   EXPECT_NE(machine().output.find("press [enter] to exit...\r\n"), std::string::npos);
+}
+
+TEST_F(ConsoleRunTest, AnUnknownProcessorLeavesBothNamesEmpty) {
+  fake::Reset();
+  for (int i = 0; i < 3; ++i) fake::ScriptMeasurePass(1000, 2400000);
+  RunConsole();
+  EXPECT_NE(machine().output.find("\r\nCPU:   - 2400 Mhz\r\n"), std::string::npos);
 }
 
 TEST_F(ConsoleRunTest, DividesInSixtyFourBits) {
