@@ -12,6 +12,8 @@
 #include "info/QOR_Machine.h"
 #include "info/QOR_Media.h"
 #include "info/QOR_Memory.h"
+#include "info/QOR_Network.h"
+#include "info/QOR_Printers.h"
 #include "platform/console.h"
 #include "routines/seconds_to_text.h"
 
@@ -47,6 +49,19 @@ void WriteSummary(const TQOR& q) {
     // An index past the list raises the list's error, which ends the summary.
     const int index = q.Media->SoundCardIndex > -1 ? q.Media->SoundCardIndex : 0;
     Line(Format("Sound: %s", {q.Media->Devices[index]}));
+  }
+  if (q.Network) {
+    const TNetwork& n = *q.Network;
+    if (n.Adapters.Count() > 0)
+      Line(Format("Network: %s", {n.Adapters[n.CardAdapterIndex > -1 ? n.CardAdapterIndex : 0]}));
+    if (n.IPAddresses.Count() > 0) Line(Format("IP Address: %s", {n.IPAddresses[0]}));
+    if (n.MACAddresses.Count() > 0) Line(Format("MAC Address: %s", {n.MACAddresses[0]}));
+  }
+  if (q.Printers) {
+    // The default index is used as it stands: -1 raises the list's bounds error.
+    const TPrinters& p = *q.Printers;
+    if (p.Names.Count() > 0)
+      Line(Format("Printer: %s on %s", {p.Names[p.DefaultIndex], p.Ports[p.DefaultIndex]}));
   }
 }
 

@@ -5,6 +5,8 @@
 #include "fake_test.h"
 #include "info/QOR_Console.h"
 #include "platform/fake/fake_cpu.h"
+#include "platform/fake/fake_network.h"
+#include "platform/fake/fake_printers.h"
 
 namespace qor {
 namespace {
@@ -19,6 +21,10 @@ class ConsoleRunTest : public test::FakeMachineTest {
     fake::SetCpuid(1, {0x673, 0, 0, 0});
     fake::SetCpuid(2, {0x03020101, 0, 0, 0x0C040843});  // 512 KB second-level cache
     for (int i = 0; i < 3; ++i) fake::ScriptMeasurePass(1000, 733333);
+    fake::CurrentSockets().hosts["FAKEHOST"] = {{192, 168, 1, 20}, {10, 0, 0, 2}};
+    fake::CurrentNetBios().lanas.push_back({0, 0, 0, {0x00, 0xA0, 0xC9, 0x12, 0x34, 0x56}});
+    fake::CurrentPrinters().entries.push_back({"Laser", "LaserDriver", "LPT1:"});
+    fake::CurrentPrinters().defaultDevice = "Laser";
     about_ = TQOR(0).About;
   }
   std::string about_;
@@ -37,6 +43,9 @@ TEST_F(ConsoleRunTest, PrintsTheSummaryByteForByte) {
                                   "CPU: Intel Pentium III - 733 Mhz\r\n"
                                   "Memory: 512 MB (120563 KB free)\r\n"
                                   "Video:  (0 x 0 - 0 bit)\r\n"
+                                  "IP Address: 192.168.1.20\r\n"
+                                  "MAC Address: 00:a0:c9:12:34:56\r\n"
+                                  "Printer: Laser on LPT1:\r\n"
                                   "\r\n"
                                   "press [enter] to exit...\r\n");
   EXPECT_TRUE(machine().input.empty());  // the line was read
