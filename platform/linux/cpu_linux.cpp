@@ -22,20 +22,22 @@ namespace {
 constexpr std::uint64_t kCounterHz = 1000000;
 
 #if defined(__i386__) || defined(__x86_64__)
-bool HasCpuid() {
-  static const bool has = __get_cpuid_max(0, nullptr) != 0;
-  return has;
+bool DetectCpuid() {
+  return __get_cpuid_max(0, nullptr) != 0;
 }
 
-bool HasTimeStamp() {
-  static const bool has = [] {
-    if (!HasCpuid()) return false;
-    unsigned a = 0, b = 0, c = 0, d = 0;
-    __cpuid(1, a, b, c, d);
-    return (d & (1u << 4)) != 0;
-  }();
-  return has;
+bool DetectTimeStamp() {
+  if (!DetectCpuid()) return false;
+  unsigned a = 0, b = 0, c = 0, d = 0;
+  __cpuid(1, a, b, c, d);
+  return (d & (1u << 4)) != 0;
 }
+
+// Decided at start-up, not on first use: under a hypervisor the identification
+// instruction traps and costs tens of microseconds, which inside the first measuring
+// pass would fall between a counter reading and its time stamp.
+const bool kHasCpuid = DetectCpuid();
+const bool kHasTimeStamp = DetectTimeStamp();
 #endif
 
 pid_t ThreadId(ThreadHandle thread) {
@@ -47,7 +49,7 @@ pid_t ThreadId(ThreadHandle thread) {
 CpuidRegisters QueryCpuid(std::uint32_t leaf) {
   CpuidRegisters r;
 #if defined(__i386__) || defined(__x86_64__)
-  if (HasCpuid()) __cpuid_count(leaf, 0, r.eax, r.ebx, r.ecx, r.edx);
+  if (kHasCpuid) __cpuid_count(leaf, 0, r.eax, r.ebx, r.ecx, r.edx);
 #else
   (void)leaf;
 #endif
@@ -56,7 +58,7 @@ CpuidRegisters QueryCpuid(std::uint32_t leaf) {
 
 std::uint64_t ReadTimeStamp() {
 #if defined(__i386__) || defined(__x86_64__)
-  if (HasTimeStamp()) return __rdtsc();
+  if (kHasTimeStamp) return __rdtsc();
 #endif
   return 0;
 }
