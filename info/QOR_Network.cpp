@@ -5,6 +5,7 @@
 
 #include "base/format.h"
 #include "info/QOR_Console.h"
+#include "info/QOR_Devices.h"
 #include "platform/netbios.h"
 #include "platform/winsock.h"
 #include "routines/Velto_Routines.h"
@@ -116,6 +117,19 @@ void TNetwork::GetInfo() {
 
   Adapters.Clear();
   CardAdapterIndex = -1;
+  {
+    TDevices inventory;
+    inventory.GetInfo();
+    for (int i = 0; i < inventory.DeviceCount; ++i) {
+      TDevice device;
+      inventory.GetDevice(i, device);
+      if (device.DeviceClass != dcNet) continue;
+      const int added =
+          Adapters.Add(device.FriendlyName.empty() ? device.Description : device.FriendlyName);
+      // The first adapter with a location is the physical card.
+      if (!device.Location.empty() && CardAdapterIndex == -1) CardAdapterIndex = added;
+    }
+  }
 
   // Windows 2000 keeps its network components under a key of their own.
   const std::string key = IsWin2000 ? "SYSTEM\\CurrentControlSet\\Control\\Network" : ClassKeyRoot;

@@ -21,6 +21,9 @@ class ConsoleRunTest : public test::FakeMachineTest {
     fake::SetCpuid(1, {0x673, 0, 0, 0});
     fake::SetCpuid(2, {0x03020101, 0, 0, 0x0C040843});  // 512 KB second-level cache
     for (int i = 0; i < 3; ++i) fake::ScriptMeasurePass(1000, 733333);
+    registry().Load(
+        "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Enum\\PCI\\NIC\\0000]\n"
+        "\"Class\"=\"Net\"\n\"DeviceDesc\"=\"Fast Ethernet\"\n");
     fake::CurrentSockets().hosts["FAKEHOST"] = {{192, 168, 1, 20}, {10, 0, 0, 2}};
     fake::CurrentNetBios().lanas.push_back({0, 0, 0, {0x00, 0xA0, 0xC9, 0x12, 0x34, 0x56}});
     fake::CurrentPrinters().entries.push_back({"Laser", "LaserDriver", "LPT1:"});
@@ -43,6 +46,7 @@ TEST_F(ConsoleRunTest, PrintsTheSummaryByteForByte) {
                                   "CPU: Intel Pentium III - 733 Mhz\r\n"
                                   "Memory: 512 MB (120563 KB free)\r\n"
                                   "Video:  (0 x 0 - 0 bit)\r\n"
+                                  "Network: Fast Ethernet\r\n"
                                   "IP Address: 192.168.1.20\r\n"
                                   "MAC Address: 00:a0:c9:12:34:56\r\n"
                                   "Printer: Laser on LPT1:\r\n"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/error.h"
 #include "fake_test.h"
 #include "info/QOR_Network.h"
 #include "platform/fake/fake_network.h"
@@ -159,6 +160,75 @@ TEST_F(NetworkInventoryTest, ComponentsComeFromTheVersionsOwnKey) {
   EXPECT_EQ(n.Protocols.ToVector(), (std::vector<std::string>{"TCP/IP (network key)"}));
   EXPECT_EQ(n.Services.Count(), 0);
   EXPECT_EQ(n.Clients.Count(), 0);
+  EXPECT_EQ(fake::OpenHandles(), 0);
+}
+
+}  // namespace
+}  // namespace qor
+
+namespace qor {
+namespace {
+
+class NetworkAdaptersTest : public NetworkTest {
+ protected:
+  // A 9x-family machine whose enumerated devices are these (class, description,
+  // friendly name, location), in this order.
+  void Devices(std::vector<std::array<const char*, 4>> devices) {
+    Boot(1, 4, 10, 1998);
+    std::string text = "REGEDIT4\n";
+    int n = 0;
+    for (const auto& d : devices) {
+      text += "[HKEY_LOCAL_MACHINE\\Enum\\PCI\\DEV" + std::to_string(n++) + "\\0000]\n";
+      text += std::string("\"Class\"=\"") + d[0] + "\"\n\"DeviceDesc\"=\"" + d[1] + "\"\n";
+      if (*d[2]) text += std::string("\"FriendlyName\"=\"") + d[2] + "\"\n";
+      if (*d[3]) text += std::string("\"LocationInformation\"=\"") + d[3] + "\"\n";
+    }
+    registry().Load(text);
+  }
+};
+
+TEST_F(NetworkAdaptersTest, TheFirstLocatedAdapterIsTheCard) {
+  struct Case {
+    const char* name;
+    std::vector<std::array<const char*, 4>> devices;
+    std::vector<std::string> adapters;
+    int card;
+  } cases[] = {
+      {"second and third located",
+       {{"Net", "Dial-Up Adapter", "", ""},
+        {"MEDIA", "Sound", "", "ISA"},
+        {"Net", "NE2000", "Fast Ethernet", "PCI slot 1"},
+        {"net", "Wireless", "", "PCI slot 2"}},
+       {"Dial-Up Adapter", "Fast Ethernet", "Wireless"},
+       1},
+      {"same name twice, none located",
+       {{"Net", "Dial-Up Adapter", "", ""}, {"Net", "Dial-Up Adapter", "", ""}},
+       {"Dial-Up Adapter", "Dial-Up Adapter"},
+       -1},
+      {"no network device", {{"MEDIA", "Sound", "", "ISA"}}, {}, -1},
+  };
+  for (const auto& c : cases) {
+    fake::Reset();
+    Devices(c.devices);
+    TNetwork n;
+    n.GetInfo();
+    EXPECT_EQ(n.Adapters.ToVector(), c.adapters) << c.name;
+    EXPECT_EQ(n.CardAdapterIndex, c.card) << c.name;
+    EXPECT_EQ(fake::OpenHandles(), 0) << c.name;
+  }
+}
+
+TEST_F(NetworkAdaptersTest, AnInventoryFailureStopsBeforeTheComponentsAndAddresses) {
+  Devices({{"Net", "NE2000", "", "PCI slot 1"}});
+  AddLana(0, {1, 2, 3, 4, 5, 6});
+  TNetwork n;
+  n.GetInfo();
+  ASSERT_EQ(n.MACAddresses.Count(), 1);
+  registry().Load(
+      "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Enum\\PCI\\DEV0\\0000]\n\"DeviceDesc\"=dword:00000001\n");
+  netbios().lanas.clear();
+  EXPECT_THROW(n.GetInfo(), Error);
+  EXPECT_EQ(n.MACAddresses.Count(), 1);  // the later steps keep their earlier state
   EXPECT_EQ(fake::OpenHandles(), 0);
 }
 
