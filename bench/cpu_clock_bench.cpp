@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
   std::printf("counter: %llu Hz, %.1f ns per reading\n", static_cast<unsigned long long>(frequency),
               1e7 / static_cast<double>(reads));
 
-  std::vector<double> millis, rawError, error;
+  std::vector<double> millis, windows, rawError, error;
   std::map<int, int> results;
   for (int i = 0; i < runs; ++i) {
     const auto start = std::chrono::steady_clock::now();
@@ -63,6 +63,7 @@ int main(int argc, char** argv) {
     const auto stop = std::chrono::steady_clock::now();
     millis.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
     ++results[m.normalised];
+    windows.push_back(m.microseconds);
     // The windows' total shows how many passes ran and whether one was stretched.
     if (nominal > 0 && std::fabs(m.normalised - nominal) / nominal > 0.01)
       std::printf("  off by more than 1 %%: %d MHz (raw %d) over %u us, %u cycles\n", m.normalised,
@@ -74,6 +75,8 @@ int main(int argc, char** argv) {
   }
   std::printf("runs: %d, median time %.3f ms, slowest %.3f ms\n", runs, Median(millis),
               *std::max_element(millis.begin(), millis.end()));
+  std::printf("median measured window total: %.0f us (1000 ticks are %.0f us)\n", Median(windows),
+              1e9 / static_cast<double>(frequency));
   std::printf("nominal clock: %.3f MHz\n", nominal);
   if (nominal > 0) {
     std::printf(
