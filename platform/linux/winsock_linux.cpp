@@ -10,7 +10,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/netbios.h"
 #include "platform/winsock.h"
 
 namespace qor::platform {
@@ -83,16 +82,6 @@ std::string IPv4Text(const IPv4Address& address) {
   char text[INET_ADDRSTRLEN] = {};
   inet_ntop(AF_INET, address.data(), text, sizeof text);
   return text;
-}
-
-// Linux has no NetBIOS of its own: the enumeration answers no adapter.
-std::uint8_t RunNetbios(NetbiosBlock& block) {
-  if (block.ncb_command == kNcbEnum) {
-    if (block.ncb_buffer == nullptr || block.ncb_length < kLanaEnumSize) return kNcbBufferTooSmall;
-    block.ncb_buffer[0] = 0;
-    return kNcbOk;
-  }
-  return 0x23;  // no such adapter
 }
 
 }  // namespace qor::platform

@@ -1,15 +1,16 @@
-// The Linux screen and sound devices over the sysfs/procfs fixture.
+// The Linux screen, sound devices and network adapters over the sysfs/procfs fixture.
 #include <gtest/gtest.h>
 
 #include "info/QOR_Display.h"
 #include "info/QOR_Media.h"
+#include "info/QOR_Network.h"
 #include "platform/linux/sources.h"
 #include "routines/windows_version.h"
 
 namespace qor {
 namespace {
 
-class ScreenSoundTest : public ::testing::Test {
+class DevicesViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const std::string root = QOR_FIXTURES "/linux-view";
@@ -20,7 +21,7 @@ class ScreenSoundTest : public ::testing::Test {
   void TearDown() override { platform::linux_impl::SetSources({}); }
 };
 
-TEST_F(ScreenSoundTest, TheScreenIsTheFramebufferWithTheConnectedModes) {
+TEST_F(DevicesViewTest, TheScreenIsTheFramebufferWithTheConnectedModes) {
   TDisplay display;
   display.GetInfo();
   EXPECT_EQ(display.Adapter, "Test Graphics");
@@ -35,7 +36,7 @@ TEST_F(ScreenSoundTest, TheScreenIsTheFramebufferWithTheConnectedModes) {
                                       "800 x 600 - 32 bit"}));
 }
 
-TEST_F(ScreenSoundTest, TheSoundCardNamesTheMediaDeviceAndItsFamilies) {
+TEST_F(DevicesViewTest, TheSoundCardNamesTheMediaDeviceAndItsFamilies) {
   TMedia media;
   media.GetInfo();
   EXPECT_EQ(media.Devices.ToVector(), (std::vector<std::string>{"HDA Intel"}));
@@ -47,6 +48,14 @@ TEST_F(ScreenSoundTest, TheSoundCardNamesTheMediaDeviceAndItsFamilies) {
   EXPECT_EQ(media.MIDIOut.ToVector(), (std::vector<std::string>{"HDA Intel v6.1"}));
   EXPECT_EQ(media.Mixer.ToVector(), (std::vector<std::string>{"HDA Intel v6.1"}));
   EXPECT_TRUE(media.AUX.Empty());
+}
+
+TEST_F(DevicesViewTest, EveryInterfaceWithAHardwareAddressIsAnAdapter) {
+  TNetwork network;
+  network.GetInfo();
+  // Loopback and interfaces without an address are left out; interface order kept.
+  EXPECT_EQ(network.MACAddresses.ToVector(),
+            (std::vector<std::string>{"52:54:00:12:34:56", "a4:c3:f0:0a:0b:0c"}));
 }
 
 }  // namespace
