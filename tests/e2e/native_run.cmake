@@ -15,7 +15,7 @@ string(FIND "${out}" "OK\n\nMachine: ${host} (User: ${user})\nSystem Up Time: " 
 if(at EQUAL -1)
   message(FATAL_ERROR "no Machine line for ${host} and ${user}:\n${out}")
 endif()
-if(NOT out MATCHES "\nSystem Up Time: ([1-9][0-9]* [A-Z][a-z]+, )*[0-9]+ Seconds?\\.\n")
+if(NOT out MATCHES "\nSystem Up Time: ([0-9]+ [A-Z][a-z]+, )*[0-9]+ Seconds?\\.\n")
   message(FATAL_ERROR "no up-time line:\n${out}")
 endif()
 if(NOT out MATCHES " Seconds?\\.\nCPU: [^\n]* - [1-9][0-9]* Mhz\nMemory: ")
