@@ -222,8 +222,10 @@ void FakeRegistry::Load(std::string_view regedit) {
       if (close == std::string::npos) Bad(number, "missing ]");
       std::string path = line.substr(first + 1, close - first - 1);
       if (!path.empty() && path[0] == '-') {
-        auto parts = SplitPath(path.substr(1));
-        Node* parent = MakePath(path.substr(1, path.rfind('\\') - 1));
+        // The views point into this string, which must outlive them.
+        const std::string deleted = path.substr(1);
+        auto parts = SplitPath(deleted);
+        Node* parent = MakePath(deleted.substr(0, deleted.rfind('\\')));
         auto& kids = parent->children;
         kids.erase(std::remove_if(kids.begin(), kids.end(),
                                   [&](auto& c) { return Node::Same(c->name, parts.back()); }),
