@@ -13,9 +13,11 @@
 #include "info/QOR_Media.h"
 #include "info/QOR_Memory.h"
 #include "info/QOR_Network.h"
+#include "info/QOR_OS.h"
 #include "info/QOR_Printers.h"
 #include "platform/console.h"
 #include "routines/seconds_to_text.h"
+#include "routines/windows_version.h"
 
 namespace qor {
 namespace {
@@ -40,6 +42,10 @@ void WriteSummary(const TQOR& q) {
     // 64-bit divisions: the figures exceed 32 bits on today's machines.
     Line(Format("Memory: %d MB (%d KB free)",
                 {q.Memory->PhysicalTotal / 1024 / 1024, q.Memory->PhysicalFree / 1024}));
+  }
+  if (q.OS) {
+    Line(Format("OS: %s [%d.%d.%d]",
+                {WindowsName, q.OS->MajorVersion, q.OS->MinorVersion, q.OS->BuildNumber}));
   }
   if (q.Display) {
     Line(Format("Video: %s (%d x %d - %d bit)", {q.Display->Adapter, q.Display->HorzRes,

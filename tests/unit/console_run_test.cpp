@@ -34,6 +34,7 @@ class ConsoleRunTest : public test::FakeMachineTest {
 };
 
 TEST_F(ConsoleRunTest, PrintsTheSummaryByteForByte) {
+  Boot(2, 5, 1, 0x0A280A28);  // the build's high word is not part of the number
   machine().input.push_back("");
   EXPECT_EQ(RunConsole(), 0);
   EXPECT_EQ(machine().output, about_ +
@@ -45,6 +46,7 @@ TEST_F(ConsoleRunTest, PrintsTheSummaryByteForByte) {
                                   "System Up Time: 0 Seconds.\r\n"
                                   "CPU: Intel Pentium III - 733 Mhz\r\n"
                                   "Memory: 512 MB (120563 KB free)\r\n"
+                                  "OS: Windows XP [5.1.2600]\r\n"
                                   "Video:  (0 x 0 - 0 bit)\r\n"
                                   "Network: Fast Ethernet\r\n"
                                   "IP Address: 192.168.1.20\r\n"
@@ -72,6 +74,12 @@ TEST_F(ConsoleRunTest, DividesInSixtyFourBits) {
   machine().memory.ullAvailPhys = 5ull << 30;
   RunConsole();
   EXPECT_NE(machine().output.find("Memory: 25600 MB (5242880 KB free)\r\n"), std::string::npos);
+}
+
+TEST_F(ConsoleRunTest, AnUnnamedWindowsPrintsAnEmptyName) {
+  Boot(2, 6, 0, 6000);
+  RunConsole();
+  EXPECT_NE(machine().output.find("\r\nOS:  [6.0.6000]\r\n"), std::string::npos);
 }
 
 }  // namespace
