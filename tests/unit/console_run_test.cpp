@@ -34,7 +34,7 @@ class ConsoleRunTest : public test::FakeMachineTest {
 };
 
 TEST_F(ConsoleRunTest, PrintsTheSummaryByteForByte) {
-  Boot(2, 5, 1, 0x0A280A28);  // the build's high word is not part of the number
+  Boot(1, 4, 10, 0x040A08AE);  // the build's high word is not part of the number
   machine().input.push_back("");
   EXPECT_EQ(RunConsole(), 0);
   EXPECT_EQ(machine().output, about_ +
@@ -46,7 +46,7 @@ TEST_F(ConsoleRunTest, PrintsTheSummaryByteForByte) {
                                   "System Up Time: 0 Seconds.\r\n"
                                   "CPU: Intel Pentium III - 733 Mhz\r\n"
                                   "Memory: 512 MB (120563 KB free)\r\n"
-                                  "OS: Windows XP [5.1.2600]\r\n"
+                                  "OS: Windows 98 [4.10.2222]\r\n"
                                   "Video:  (0 x 0 - 0 bit)\r\n"
                                   "Network: Fast Ethernet\r\n"
                                   "IP Address: 192.168.1.20\r\n"
