@@ -1,6 +1,8 @@
 #include "platform/linux/proc_file.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace qor::platform::linux_impl {
@@ -18,6 +20,25 @@ std::string ReadSmallFile(const char* path, std::size_t max) {
   ::close(fd);
   if (out.size() > max) out.resize(max);
   return out;
+}
+
+MappedFile::MappedFile(const char* path) {
+  int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return;
+  struct stat info;
+  if (::fstat(fd, &info) == 0 && info.st_size > 0) {
+    void* p =
+        ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    if (p != MAP_FAILED) {
+      data_ = static_cast<const char*>(p);
+      size_ = static_cast<std::size_t>(info.st_size);
+    }
+  }
+  ::close(fd);
+}
+
+MappedFile::~MappedFile() {
+  if (data_) ::munmap(const_cast<char*>(data_), size_);
 }
 
 std::int64_t FieldValue(std::string_view text, std::string_view key) {

@@ -86,7 +86,9 @@ IdNames LookupIds(const std::string& path, const std::set<std::pair<unsigned, un
   if (wanted.empty()) return names;
   std::set<unsigned> wantedVendors;
   for (const auto& w : wanted) wantedVendors.insert(w.first);
-  std::string text = ReadSmallFile(path.c_str(), 16u << 20);
+  const unsigned lastVendor = *wantedVendors.rbegin();
+  MappedFile file(path.c_str());
+  std::string_view text = file.Text();
   std::size_t pos = 0;
   unsigned vendor = 0;
   bool vendorWanted = false;
@@ -107,6 +109,7 @@ IdNames LookupIds(const std::string& path, const std::set<std::pair<unsigned, un
         continue;
       }
       vendor = Hex(std::string(line.substr(0, 4)));
+      if (vendor > lastVendor) break;  // vendors come in ascending order
       vendorWanted = wantedVendors.count(vendor) > 0;
       if (vendorWanted) names.vendors[vendor] = std::string(line.substr(6));
     } else if (vendorWanted && line.size() > 7 && line[1] != '\t' && isHex(line.substr(1, 4))) {
