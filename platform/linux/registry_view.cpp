@@ -10,6 +10,7 @@
 #include <set>
 
 #include "platform/linux/proc_file.h"
+#include "platform/os.h"
 #include "platform/registry.h"
 
 namespace qor::platform::linux_impl {
@@ -311,6 +312,57 @@ std::string OsReleaseField(const std::string& text, const std::string& key) {
   return {};
 }
 
+// The local zone's name as the system states it: TZ, else the zone file
+// /etc/localtime links to, else /etc/timezone. Empty when none says.
+std::string LocalZoneName(const Sources& s) {
+  if (const char* tz = std::getenv("TZ"); tz && *tz) return *tz == ':' ? tz + 1 : tz;
+  char target[4096];
+  ssize_t n = readlink((s.etc + "/localtime").c_str(), target, sizeof target - 1);
+  if (n > 0) {
+    std::string link(target, static_cast<std::size_t>(n));
+    auto at = link.find("zoneinfo/");
+    if (at != std::string::npos) return link.substr(at + 9);
+  }
+  return Trimmed(ReadSmallFile((s.etc + "/timezone").c_str(), 256));
+}
+
+// The zone list holds the local zone, with the record the system answers for it,
+// so the zone's display name is found by matching that record.
+void AddLocalZone(ViewKey& zones, const Sources& s) {
+  std::string name = LocalZoneName(s);
+  if (name.empty() || name.find('\\') != std::string::npos) return;
+  TimeZoneRecord z;
+  ReadTimeZone(z);
+  std::vector<std::uint8_t> tzi(44);
+  std::uint8_t* p = tzi.data();
+  auto put32 = [&](std::int32_t v) {
+    std::memcpy(p, &v, 4);
+    p += 4;
+  };
+  auto putTime = [&](const SystemTime& t) {
+    for (std::uint16_t v : {t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond,
+                            t.wMilliseconds}) {
+      std::memcpy(p, &v, 2);
+      p += 2;
+    }
+  };
+  put32(z.Bias);
+  put32(z.StandardBias);
+  put32(z.DaylightBias);
+  putTime(z.StandardDate);
+  putTime(z.DaylightDate);
+  auto narrow = [](const char16_t* text) {
+    std::string out;
+    for (int i = 0; i < 32 && text[i]; ++i) out += static_cast<char>(text[i] < 256 ? text[i] : '?');
+    return out;
+  };
+  ViewKey* zone = zones.AddChild(name);
+  zone->SetText("Display", name);
+  zone->SetText("Std", narrow(z.StandardName));
+  zone->SetText("Dlt", narrow(z.DaylightName));
+  zone->values.push_back(ViewValue{"TZI", kRegBinary, std::move(tzi)});
+}
+
 std::string MemberName(int index) {
   char buffer[8];
   std::snprintf(buffer, sizeof buffer, "%04d", index);
@@ -426,13 +478,12 @@ std::unique_ptr<ViewKey> BuildMachineView(const Sources& sources) {
   if (version.empty())
     version =
         Trimmed(OsReleaseField(osRelease, "NAME") + " " + OsReleaseField(osRelease, "VERSION"));
-  if (!version.empty()) {
-    ViewKey* current = machine->AddChild("SOFTWARE")
-                           ->AddChild("Microsoft")
-                           ->AddChild("Windows")
-                           ->AddChild("CurrentVersion");
-    current->SetText("Version", version);
-  }
+  ViewKey* current = machine->AddChild("SOFTWARE")
+                         ->AddChild("Microsoft")
+                         ->AddChild("Windows")
+                         ->AddChild("CurrentVersion");
+  if (!version.empty()) current->SetText("Version", version);
+  AddLocalZone(*current->AddChild("Time Zones"), sources);
 
   // The computer's own class: its model as the firmware states it.
   std::string product = ReadLine(sources.sysfs + "/class/dmi/id/product_name");

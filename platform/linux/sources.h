@@ -9,7 +9,7 @@ struct Sources {
   std::string sysfs = "/sys";
   std::string procfs = "/proc";
   std::string hwdata = "/usr/share/hwdata";  // pci.ids and usb.ids
-  std::string etc = "/etc";                  // os-release
+  std::string etc = "/etc";                  // os-release, the local zone
 };
 
 const Sources& CurrentSources();

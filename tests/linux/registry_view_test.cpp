@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "base/registry.h"
+#include "platform/os.h"
 #include "routines/device_class.h"
 #include "routines/windows_version.h"
 
@@ -91,6 +94,23 @@ TEST_F(RegistryViewTest, TheVersionKeyNamesTheDistribution) {
   ASSERT_TRUE(reg.OpenKey("SOFTWARE\\Microsoft\\Windows\\CurrentVersion"));
   EXPECT_EQ(reg.ReadString("Version"), "Testix 7 (quokka)");
   EXPECT_FALSE(reg.ValueExists("RegisteredOwner"));  // nothing Linux states
+}
+
+TEST_F(RegistryViewTest, TheZoneListHoldsTheLocalZoneAsTheSystemAnswersIt) {
+  ASSERT_EQ(std::getenv("TZ"), nullptr) << "the zone's name would come from TZ";
+  TRegistry reg;
+  reg.RootKey = kHKeyLocalMachine;
+  ASSERT_TRUE(
+      reg.OpenKey("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Time Zones\\Europe/Berlin"));
+  EXPECT_EQ(reg.ReadString("Display"), "Europe/Berlin");  // named by the fixture's link
+  EXPECT_EQ(reg.GetDataSize("TZI"), 44);
+  platform::TimeZoneRecord zone;
+  platform::ReadTimeZone(zone);
+  std::int32_t bias = 0;
+  std::uint8_t tzi[44];
+  reg.ReadBinaryData("TZI", tzi, 44);
+  std::memcpy(&bias, tzi, 4);
+  EXPECT_EQ(bias, zone.Bias);
 }
 
 TEST_F(RegistryViewTest, OtherRootsAreEmptyAndMissingKeysStayMissing) {
