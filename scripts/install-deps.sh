@@ -5,6 +5,7 @@ packages=(
   cmake g++ make libgtest-dev googletest libbenchmark-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine64 nlohmann-json3-dev python3
+  cups pciutils iproute2 hwdata
 )
 missing=()
 for p in "${packages[@]}"; do

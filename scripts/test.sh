@@ -9,4 +9,5 @@ for preset in linux win32 win64; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j"$jobs"
 done
+scripts/start-print-server.sh
 ctest --preset linux -j"$jobs"
