@@ -47,8 +47,12 @@ TQOR::~TQOR() {
   }
 }
 
+std::string ComposeGetInfoError(const std::string& name, const std::string& message) {
+  return name + ": " + message;
+}
+
 void HandleGetInfoError(const std::string& name, std::uint8_t action, const std::string& message) {
-  std::string text = name + ": " + message;
+  std::string text = ComposeGetInfoError(name, message);
   if (action == eaRaise) throw Error(text);
   if (action == eaReport) {
     if (platform::IsConsoleProgram())

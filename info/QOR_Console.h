@@ -2,6 +2,7 @@
 // TQOR: the information object that owns one information class per selected area,
 // refreshes them in a fixed order and decides what a failing area does.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "base/error.h"
@@ -95,6 +96,10 @@ class TQOR : public TPersistent {
   TSoftware* Software = nullptr;
   TStartup* Startup = nullptr;
   std::uint8_t ErrorAction = eaReport;
+  // When set, a failure the guard reports (eaReport) goes here, as the guard name and the
+  // composed line, instead of to the console or a box: the report program keeps the line
+  // for its document rather than printing it in the middle of one.
+  std::function<void(const std::string& name, const std::string& line)> ReportHook;
 
  private:
   void Guard(const std::string& name, TInfoClass& member);
@@ -117,7 +122,9 @@ AreaFactory ReplaceAreaFactory(TInfoArea area, AreaFactory factory);
   });                                                                            \
   }
 
-// Composes "name: message" and acts on it.
+// "name: message", the line the guard reports or raises.
+std::string ComposeGetInfoError(const std::string& name, const std::string& message);
+// Composes the line and acts on it.
 void HandleGetInfoError(const std::string& name, std::uint8_t action, const std::string& message);
 
 template <class F>
@@ -125,7 +132,10 @@ void TQOR::RunGetInfo(const std::string& name, std::uint8_t action, F&& getInfo)
   try {
     getInfo();
   } catch (const Error& e) {
-    HandleGetInfoError(name, action, e.Message());
+    if (action == eaReport && ReportHook)
+      ReportHook(name, ComposeGetInfoError(name, e.Message()));
+    else
+      HandleGetInfoError(name, action, e.Message());
   }
 }
 

@@ -9,6 +9,8 @@ void ConsoleWrite(std::string_view text);
 // The text followed by the platform's line end ("\r\n" on Windows, "\n" on Linux).
 void ConsoleWriteLine(std::string_view text);
 void ConsoleFlush();
+// The text and the line end on standard error, at once (usage errors).
+void ConsoleWriteErrorLine(std::string_view text);
 // Reads up to the line end; false at the end of input.
 bool ConsoleReadLine(std::string& line);
 // Whether the program runs as a console program (errors go to the console, not a box).

@@ -18,6 +18,10 @@ void ConsoleFlush() {
   std::fflush(stdout);
 }
 
+void ConsoleWriteErrorLine(std::string_view text) {
+  std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+}
+
 bool ConsoleReadLine(std::string& line) {
   line.clear();
   int c;

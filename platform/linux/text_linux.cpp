@@ -17,4 +17,7 @@ char DecimalSeparator() {
   return '.';
 }
 
+// Linux's sources (procfs, sysfs, host and user names) give UTF-8 or plain ASCII.
+bool PlatformTextsAreUtf8() { return true; }
+
 }  // namespace qor::platform

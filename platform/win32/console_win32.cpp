@@ -41,6 +41,15 @@ void ConsoleFlush() {
   pending.clear();
 }
 
+void ConsoleWriteErrorLine(std::string_view text) {
+  std::string line(text);
+  line += "\r\n";
+  HANDLE err = GetStdHandle(STD_ERROR_HANDLE);
+  if (err == INVALID_HANDLE_VALUE || err == nullptr) return;
+  DWORD written = 0;
+  WriteFile(err, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
 bool ConsoleReadLine(std::string& line) {
   ConsoleFlush();
   line.clear();

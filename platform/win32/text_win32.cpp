@@ -17,4 +17,7 @@ char DecimalSeparator() {
   return '.';
 }
 
+// The system reads every text through the ANSI calls, whose texts it takes as Windows-1252.
+bool PlatformTextsAreUtf8() { return false; }
+
 }  // namespace qor::platform

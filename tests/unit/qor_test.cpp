@@ -114,6 +114,29 @@ TEST_F(QorTest, IgnoreAndEveryLargerActionStaySilent) {
   EXPECT_EQ(machine().output, "");
 }
 
+TEST_F(QorTest, AReportHookTakesTheReportedLinesInsteadOfTheConsole) {
+  failing = "Network;CPU;";
+  std::vector<std::string> lines;
+  TQOR q(kConsoleAreas);
+  q.ReportHook = [&lines](const std::string& name, const std::string& line) {
+    lines.push_back(name + "|" + line);
+  };
+  q.Refresh();
+  EXPECT_EQ(calls.size(), 8u);
+  EXPECT_EQ(lines, (std::vector<std::string>{"CPU.GetInfo|CPU.GetInfo: CPU broke",
+                                             "Network.GetInfo|Network.GetInfo: Network broke"}));
+  EXPECT_EQ(machine().output, "");
+
+  // Raise and ignore keep their meaning.
+  lines.clear();
+  q.ErrorAction = eaIgnore;
+  q.Refresh();
+  q.ErrorAction = eaRaise;
+  EXPECT_THROW(q.Refresh(), Error);
+  EXPECT_TRUE(lines.empty());
+  EXPECT_EQ(machine().output, "");
+}
+
 TEST_F(QorTest, OtherFailuresPassThrough) {
   struct Foreign {};
   TQOR q(0);
