@@ -28,6 +28,7 @@ class Collector : public PropertyWriter {
   void Enumeration(std::string_view name, int ordinal,
                    std::span<const char* const> members) override {
     Property& p = Add(name, Property::Kind::Enumeration);
+    p.names = Names(members);
     p.integer = ordinal;
     if (ordinal >= 0 && static_cast<std::size_t>(ordinal) < members.size() && members[ordinal])
       p.text = members[ordinal];
@@ -35,6 +36,7 @@ class Collector : public PropertyWriter {
   void Set(std::string_view name, std::uint64_t bits,
            std::span<const char* const> members) override {
     Property& p = Add(name, Property::Kind::Set);
+    p.names = Names(members);
     p.integer = static_cast<std::int64_t>(bits);
     for (int bit = 0; bit < 64; ++bit) {
       if (!(bits >> bit & 1)) continue;
@@ -52,6 +54,11 @@ class Collector : public PropertyWriter {
   }
 
  private:
+  static std::vector<std::string> Names(std::span<const char* const> members) {
+    std::vector<std::string> names;
+    for (const char* member : members) names.emplace_back(member ? member : "");
+    return names;
+  }
   Property& Add(std::string_view name, Property::Kind kind) {
     Property& p = out_.emplace_back();
     p.name = name;

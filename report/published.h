@@ -20,6 +20,7 @@ struct Property {
   std::string text;                // Text; an Enumeration's member name (empty out of range)
   std::vector<std::string> items;  // List entries; the names of a Set's named members
   std::vector<int> unnamedBits;    // a Set's members past its name table
+  std::vector<std::string> names;  // an Enumeration's or a Set's whole name table
   std::string className;           // Object
   std::vector<Property> children;  // Object
 };

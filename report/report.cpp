@@ -204,6 +204,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       line.format = Format::Json;
     } else if (arg == "--text") {
       line.format = Format::Text;
+    } else if (arg == "--properties") {
+      line.listProperties = true;
     } else if (!arg.empty() && arg[0] == '-') {
       line.action = CommandLine::Action::UsageError;
       line.error = "unknown option '" + arg + "'";
@@ -326,6 +328,47 @@ std::string RenderJson(const Report& report, bool platformTextsAreUtf8) {
   return doc.dump(2, ' ', false, Json::error_handler_t::replace);
 }
 
+namespace {
+std::string Joined(const std::vector<std::string>& names) {
+  std::string out;
+  for (const std::string& name : names) out += (out.empty() ? "" : ", ") + name;
+  return out;
+}
+
+void ListProperties(std::vector<std::string>& lines, const std::vector<Property>& properties,
+                    const std::string& prefix) {
+  static constexpr const char* kKinds[] = {"integer",     "boolean", "float",
+                                           "date-time",   "text",    "string list",
+                                           "enumeration", "set",     "object"};
+  for (const Property& p : properties) {
+    std::string line = prefix + p.name + ": " + kKinds[static_cast<int>(p.kind)];
+    if (p.kind == Property::Kind::Enumeration || p.kind == Property::Kind::Set)
+      line += " (" + Joined(p.names) + ")";
+    if (p.kind == Property::Kind::Object) line += " " + p.className;
+    lines.push_back(line);
+    if (p.kind == Property::Kind::Object) ListProperties(lines, p.children, prefix + p.name + ".");
+  }
+}
+}  // namespace
+
+std::vector<std::string> RenderPropertyList(TInfoAreas areas) {
+  TQOR q(areas);
+  std::vector<std::string> lines;
+  for (int a = 0; a < kInfoAreaCount; ++a) {
+    if (!(areas & AreaBit(TInfoArea(a)))) continue;
+    if (!lines.empty()) lines.emplace_back();
+    std::string header = std::string("[") + kMemberNames[a] + "]";
+    TInfoClass* member = q.Member(TInfoArea(a));
+    if (member == nullptr) {
+      lines.push_back(header + " absent");
+      continue;
+    }
+    lines.push_back(header + " " + member->ClassName());
+    ListProperties(lines, Collect(*member), "");
+  }
+  return lines;
+}
+
 std::string VersionText() {
   return std::string(kProgramName) + " " + QOR_VERSION;
 }
@@ -335,7 +378,7 @@ std::string HelpText() {
   for (int a = 0; a < kInfoAreaCount; ++a)
     areas += std::string(a == 0 ? "  " : a % 8 == 0 ? ",\n  " : ", ") + kMemberNames[a];
   return std::string("Usage: ") + kProgramName +
-         " [--json] [AREA...]\n"
+         " [--json | --properties] [AREA...]\n"
          "\n"
          "Gathers the inventory of this machine and writes every property it found,\n"
          "one section per area. Without AREA, all sixteen areas are gathered; otherwise\n"
@@ -345,10 +388,11 @@ std::string HelpText() {
          "information class in this build is listed as absent.\n"
          "\n"
          "Options:\n"
-         "  --json      write one JSON document (UTF-8) instead of text\n"
-         "  --text      write readable text (the default)\n"
-         "  -h, --help  show this help and exit\n"
-         "  --version   show the version and exit\n"
+         "  --json        write one JSON document (UTF-8) instead of text\n"
+         "  --text        write readable text (the default)\n"
+         "  --properties  list what each area publishes, with the types; gather nothing\n"
+         "  -h, --help    show this help and exit\n"
+         "  --version     show the version and exit\n"
          "\n"
          "Exit codes:\n"
          "  0  every present area was gathered\n"
@@ -384,6 +428,11 @@ int RunReport(const std::vector<std::string>& args) {
       return kExitUsage;
     case CommandLine::Action::Run:
       break;
+  }
+  if (line.listProperties) {
+    for (const std::string& l : RenderPropertyList(line.areas)) platform::ConsoleWriteLine(l);
+    platform::ConsoleFlush();
+    return kExitOk;
   }
   Report report = Gather(line.areas);
   bool utf8 = platform::PlatformTextsAreUtf8();

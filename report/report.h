@@ -28,6 +28,7 @@ struct CommandLine {
   enum class Action { Run, Help, Version, UsageError };
   Action action = Action::Run;
   Format format = Format::Text;
+  bool listProperties = false;  // the names and types only, nothing gathered
   TInfoAreas areas = kAllAreas;
   std::string error;  // what is wrong, for UsageError
 };
@@ -65,6 +66,10 @@ std::string IsoDateTime(TDateTime value);
 std::vector<std::string> RenderText(const Report& report, bool platformTextsAreUtf8);
 // The JSON document, UTF-8, lines separated by "\n".
 std::string RenderJson(const Report& report, bool platformTextsAreUtf8);
+
+// What each selected area publishes, with its types, read from the classes themselves
+// without gathering anything: the reference of the report's names.
+std::vector<std::string> RenderPropertyList(TInfoAreas areas);
 
 std::string VersionText();
 std::string HelpText();

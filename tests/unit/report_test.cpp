@@ -247,6 +247,7 @@ TEST_F(ReportTest, CommandLine) {
        Format::Text,
        TInfoAreas(AreaBit(iaMemory) | AreaBit(iaOS) | AreaBit(iaCPU))},
       {{"Startup", "--json"}, A::Run, Format::Json, AreaBit(iaStartup)},
+      {{"--properties"}, A::Run, Format::Text, kAllAreas},
       {{"--json", "--help", "--bogus"}, A::Help, Format::Json, kAllAreas},
       {{"-h"}, A::Help, Format::Text, kAllAreas},
       {{"--version"}, A::Version, Format::Text, kAllAreas},
@@ -262,8 +263,28 @@ TEST_F(ReportTest, CommandLine) {
     if (c.action == A::Run) {
       EXPECT_EQ(line.format, c.format) << context;
       EXPECT_EQ(line.areas, c.areas) << context;
+      EXPECT_EQ(line.listProperties, context == "--properties") << context;
     }
   }
+}
+
+TEST_F(ReportTest, PropertyListGivesNamesAndTypesWithoutGathering) {
+  TSample::failWith = "never called";
+  EXPECT_EQ(RunReport({"--properties", "CPU", "Disk"}), kExitOk);
+  EXPECT_EQ(machine().output,
+            "[CPU] TSample\r\n"
+            "Big: integer\r\n"
+            "Speed: float\r\n"
+            "LastBoot: date-time\r\n"
+            "Name: text\r\n"
+            "State: enumeration (psOffline, psOnline)\r\n"
+            "Flags: set (fsCaseSensitive, fsCaseIsPreserved, fsUnicode)\r\n"
+            "Inner: object TInner\r\n"
+            "Inner.Flag: boolean\r\n"
+            "Inner.Entries: string list\r\n"
+            "Empty: string list\r\n"
+            "\r\n"
+            "[Disk] absent\r\n");
 }
 
 TEST_F(ReportTest, UsageErrorsGoToStandardErrorWithExitCodeTwo) {
