@@ -20,6 +20,11 @@ AREAS = ["CPU", "Machine", "Devices", "Display", "Network", "Media", "Memory", "
 
 launcher = []
 env = dict(os.environ)
+# A text beyond ASCII that reaches the program from outside: the environment (Wine hands
+# it to the program through the Windows-1252 ANSI calls, Linux as UTF-8).
+PROBE = "Caf\u00e9 0.18\u00b5"
+env["QOR_REPORT_PROBE"] = PROBE
+env["LANG"] = "C.UTF-8"
 
 
 def run(program, *args):
@@ -43,7 +48,7 @@ def document(program, *args, expect_rc=(0, 1)):
 MOVING = {"PhysicalFree", "VirtualFree", "PageFileFree", "MemoryLoad"}
 
 
-def common(program, line_end, thorough=True):
+def common(program, line_end, thorough=True, real=True):
     rc, doc = document(program)
     check(list(doc["Areas"]) == AREAS, "all sixteen areas in order")
     for name, area in doc["Areas"].items():
@@ -52,6 +57,10 @@ def common(program, line_end, thorough=True):
     failed = [a for a in doc["Areas"].values() if a["Status"] == "failed"]
     check((rc == 1) == bool(doc["Errors"]), "exit code 1 exactly when something failed")
     check(len(failed) <= len(doc["Errors"]), "every failed area's line is among the errors")
+    os_area = doc["Areas"]["OS"]
+    if real and os_area["Status"] == "ok" and "Environment" in os_area["Properties"]:
+        check("QOR_REPORT_PROBE=" + PROBE in os_area["Properties"]["Environment"],
+              "a non-ASCII text of the platform comes out as UTF-8")
     props = doc["Areas"]["Memory"]["Properties"]
     check(list(props) == MEMORY, "memory properties in published order")
     check(all(type(v) is int for v in props.values()), "memory figures are integers")
@@ -93,7 +102,7 @@ def fake(program):
                                 "Stamp": {"Days": 38000.25, "Local": "2004-01-14T06:00:00"}},
           "micro sign, enumeration name, date-time")
     check(doc["Areas"]["Disk"] == {"Area": "iaDisk", "Status": "absent"}, "an absent area")
-    common(program, "\n")
+    common(program, "\n", real=False)
 
 
 def native(program):
