@@ -10,6 +10,7 @@ import os
 import shutil
 import subprocess
 import sys
+import tempfile
 
 SKIP = 77
 MEMORY = ["PhysicalTotal", "PhysicalFree", "VirtualTotal", "VirtualFree", "PageFileTotal",
@@ -28,9 +29,13 @@ env["LANG"] = "C.UTF-8"
 
 
 def run(program, *args):
-    p = subprocess.run(launcher + [program, *args], stdin=subprocess.DEVNULL,
-                       capture_output=True, env=env, timeout=300)
-    return p.returncode, p.stdout, p.stderr
+    # Files, not pipes: services Wine starts inherit the handles and outlive the program.
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        code = subprocess.run(launcher + [program, *args], stdin=subprocess.DEVNULL,
+                              stdout=out, stderr=err, env=env, timeout=300).returncode
+        out.seek(0)
+        err.seek(0)
+        return code, out.read(), err.read()
 
 
 def check(condition, what):
@@ -119,6 +124,10 @@ def wine(program):
     launcher.append(wine64)
     env.setdefault("WINEPREFIX", "/tmp/wine-qor-report-tests")
     env["WINEDEBUG"] = "-all"
+    # A new prefix asks for no runtime downloads and opens no windows.
+    env["WINEDLLOVERRIDES"] = "mscoree,mshtml=;winemenubuilder.exe=d"
+    for name in ("DISPLAY", "WAYLAND_DISPLAY"):
+        env.pop(name, None)
     doc = common(program, "\r\n", thorough=False)  # each Wine start costs seconds
     check(doc["Areas"]["Memory"]["Properties"]["PageSize"] == 4096, "Windows page size")
     return 0
