@@ -250,8 +250,19 @@ Report Gather(TInfoAreas areas) {
     // Only what the guard does not cover escapes (a step outside it).
     report.errors.push_back(e.Message());
   }
-  for (AreaReport& area : report.areas)
-    if (area.present) area.properties = Collect(*q->Member(area.area));
+  for (AreaReport& area : report.areas) {
+    if (!area.present) continue;
+    try {
+      area.properties = Collect(*q->Member(area.area));
+    } catch (const Error& e) {
+      // Publishing only reads fields, but a list read past its end would end the whole
+      // report: the area reports it as its own failure instead.
+      std::string line = ComposeGetInfoError(area.className + ".Publish", e.Message());
+      report.errors.push_back(line);
+      if (area.error.empty()) area.error = line;
+      area.properties.clear();
+    }
+  }
   return report;
 }
 

@@ -39,6 +39,7 @@ class TSample : public TInfoClass {
     if (!failWith.empty()) throw Error(failWith);
   }
   void Publish(PropertyWriter& w) const override {
+    if (publishFails) w.Text("Broken", empty[0]);
     w.Integer("Big", 1ll << 40);
     w.Float("Speed", 1.5);
     w.DateTime("LastBoot", when);
@@ -55,6 +56,7 @@ class TSample : public TInfoClass {
   TInner inner;
   TStringList empty;
   static inline std::string failWith;
+  static inline bool publishFails = false;
 };
 
 class ReportTest : public test::FakeMachineTest {
@@ -62,6 +64,7 @@ class ReportTest : public test::FakeMachineTest {
   void SetUp() override {
     FakeMachineTest::SetUp();
     TSample::failWith.clear();
+    TSample::publishFails = false;
     saved_ = ReplaceAreaFactory(iaCPU, [](TQOR&) -> TInfoClass* { return new TSample; });
     savedDisk_ = ReplaceAreaFactory(iaDisk, nullptr);  // an area without a class
   }
@@ -195,6 +198,16 @@ TEST_F(ReportTest, AFailedAreaCarriesItsLineAndTheExitCodeSaysSo) {
   EXPECT_NE(machine().output.find(
                 "[CPU] TSample\r\nError: TSample.GetInfo: Overflow at 0.35\xC2\xB5\r\n"),
             std::string::npos);
+}
+
+TEST_F(ReportTest, AClassThatFailsToPublishFailsItsAreaOnly) {
+  TSample::publishFails = true;
+  json doc = RunJson({"CPU", "Memory"}, kExitAreaFailed);
+  json cpu = doc["Areas"]["CPU"];
+  EXPECT_EQ(cpu["Status"], "failed");
+  EXPECT_EQ(cpu["Error"], "TSample.Publish: List index out of bounds (0)");
+  EXPECT_EQ(cpu["Properties"], json::object());
+  EXPECT_EQ(doc["Areas"]["Memory"]["Status"], "ok");
 }
 
 // Whatever bytes a text holds, the document parses, by either platform's rule.
