@@ -152,7 +152,7 @@ const char* PciClassName(unsigned classCode) {
   unsigned base = classCode >> 16, sub = (classCode >> 8) & 0xFF;
   for (const auto& row : kPciClasses)
     if (row.base == base && (row.sub == sub || row.sub == 0xFF)) return row.className;
-  return nullptr;  // unassigned or unknown classes state no Windows class
+  return "Unknown";  // unassigned, or a class Windows has no name for
 }
 
 const char* UsbClassName(unsigned code) {
@@ -236,7 +236,7 @@ void ScanPci(const Sources& s, std::vector<Device>& devices) {
                  ", function " + std::to_string(function);
     d.hardwareIds = {"PCI\\" + venDev + subsys + rev, "PCI\\" + venDev + subsys,
                      "PCI\\" + venDev + rev, "PCI\\" + venDev};
-    if (const char* c = PciClassName(r.classCode)) d.className = c;
+    d.className = PciClassName(r.classCode);
     auto device = names.devices.find({r.vendor, r.device});
     if (device != names.devices.end()) d.description = device->second;
     auto vendor = names.vendors.find(r.vendor);

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Runs the native program on this machine and checks each summary line that
-describes the machine against what the machine's own tools say.
+describes the machine against what the machine's own tools say, and the report's
+device inventory against the PCI devices lspci lists.
 
-    linux_machine_check.py path/to/qor
+    linux_machine_check.py path/to/qor path/to/qor-report
 """
+import json
 import os
 import re
 import subprocess
@@ -76,11 +78,23 @@ def main():
     # Machine: this host and this user.
     check(lines.get("Machine", "").startswith(os.uname().nodename + " (User: "), f"Machine {lines.get('Machine')!r}")
 
+    # The report's inventory: one record per PCI device, by its location.
+    if pci is not None and len(sys.argv) > 2:
+        report = json.loads(subprocess.run([sys.argv[2], "--json", "Devices"], capture_output=True,
+                                           text=True, check=True).stdout)
+        props = report["Areas"]["Devices"]["Properties"]
+        keys = {props[f"Devices[{i}]"]["RegKey"] for i in range(props["DeviceCount"])}
+        slots = re.findall(r"^(?:[0-9a-f]{4}:)?([0-9a-f]{2}):([0-9a-f]{2})\.([0-7]) ", pci, re.M)
+        for bus, dev, fn in slots:
+            suffix = f"\\BUS_{bus.upper()}&DEV_{dev.upper()}&FUNC_0{fn}"
+            check(any(k.startswith("Enum\\PCI\\") and k.endswith(suffix) for k in keys),
+                  f"no inventory record for PCI {bus}:{dev}.{fn}")
+
     if failures:
         print(out)
         print("\n".join(failures))
         sys.exit(1)
-    print("the summary agrees with ip, lspci, ALSA, lpstat and sysfs")
+    print("the summary and the inventory agree with ip, lspci, ALSA, lpstat and sysfs")
 
 
 if __name__ == "__main__":

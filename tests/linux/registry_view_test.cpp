@@ -57,10 +57,10 @@ TEST_F(RegistryViewTest, EnumeratesPciAndUsbDevicesInTheNineXLayout) {
   EXPECT_EQ(std::string(ids),
             "PCI\\VEN_8086&DEV_1234&SUBSYS_00018086&REV_02");  // the first of four
 
-  // A class Linux states as unassigned is no Windows class: the key has no "Class".
+  // A class Linux states as unassigned is the Unknown class, so the device is listed.
   ASSERT_TRUE(
       reg.OpenKey("\\Enum\\PCI\\VEN_1AF4&DEV_1053&SUBSYS_11001AF4&REV_01\\BUS_00&DEV_04&FUNC_00"));
-  EXPECT_FALSE(reg.ValueExists("Class"));
+  EXPECT_EQ(reg.ReadString("Class"), "Unknown");
   EXPECT_EQ(reg.ReadString("DeviceDesc"), "Virtio socket");
 
   // USB: the device's own strings first, the ID database where it states none.
