@@ -382,6 +382,32 @@ TEST_F(OperatingSystemTest, NT4WithoutFolderValuesStillListsTheRegistryRows) {
   EXPECT_EQ(fake::OpenHandles(), 0);
 }
 
+TEST_F(OperatingSystemTest, Windows2000RefreshesItsNestedObjects) {
+  Boot(kNT, 5, 0, 2195, "Service Pack 4");
+  machine().version.wProductType = 3;
+  machine().version.wServicePackMajor = 4;
+  registry().LoadFile(QOR_FIXTURES "/os_win2000_time_zones.reg");
+  auto& z = fake::Os().timeZone;
+  z.Bias = 300;
+  z.DaylightBias = -60;
+  z.StandardDate = {0, 10, 0, 5, 2, 0, 0, 0};
+  z.DaylightDate = {0, 4, 0, 1, 2, 0, 0, 0};
+  fake::SetZoneName(z.StandardName, "Eastern Standard Time");
+  fake::SetZoneName(z.DaylightName, "Eastern Daylight Time");
+  TOperatingSystem os;
+  os.GetInfo();
+  EXPECT_EQ(os.Platform, "Windows NT");
+  EXPECT_EQ(os.Version, "Uniprocessor Free");
+  EXPECT_EQ(os.RegisteredUser, "Owner");
+  EXPECT_EQ(os.CSD, "Service Pack 4");
+  EXPECT_EQ(os.TimeZone.DisplayName, "(GMT-05:00) Eastern Time (US & Canada)");
+  EXPECT_EQ(os.TimeZone.DaylightBias, 240);
+  EXPECT_EQ(os.NTSpecific.ProductType, ptServer);
+  EXPECT_EQ(os.NTSpecific.ServicePackMajorVersion, 4);
+  EXPECT_EQ(os.Folders.Count(), 40);
+  EXPECT_EQ(fake::OpenHandles(), 0);
+}
+
 TEST_F(OperatingSystemTest, WithoutTheVersionKeyThereAre33FoldersAndOldKeysStay) {
   Boot(kNT, 5, 1, 2600, "Service Pack 1");
   registry().LoadFile(QOR_FIXTURES "/os_winxp.reg");
