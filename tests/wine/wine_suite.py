@@ -1,0 +1,334 @@
+#!/usr/bin/env python3
+"""End-to-end runs of the Windows program under Wine, one case per Windows version.
+
+    wine_suite.py [--prefix DIR] [--bin DIR] list          the case names, one a line
+    wine_suite.py [--prefix DIR] [--bin DIR] setup         makes the prefix, once per test run
+    wine_suite.py [--prefix DIR] [--bin DIR] case NAME     runs one case
+    wine_suite.py [--prefix DIR] [--bin DIR] run EXE ARGS  runs a Windows test program in the prefix
+    wine_suite.py [--prefix DIR] [--bin DIR] stop          stops the prefix's server
+
+--bin is the x86_64 Windows build (qor.exe, qor_wine_probe.exe, the test programs).
+
+A case sets the Windows version Wine reports, imports its registry fixtures, runs
+qor.exe with standard input at its end and compares every byte of the output with
+the expected lines (carriage return and line feed after each). Lines whose values
+depend on the machine are checked against what the same prefix reports through
+qor_wine_probe.exe, run just before and just after the program.
+
+To add a summary line: add its expectation to summary_lines(), in the summary's order.
+To add a case: add a Case to CASES (its fixtures are REGEDIT4 files in fixtures/,
+named after what they show, imported with Wine's "reg import" before the run; a
+case may override or drop a summary line through `lines`).
+"""
+
+import argparse
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+from dataclasses import dataclass, field
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+FIXTURES = HERE / "fixtures"
+WINE = "/usr/lib/wine/wine64"
+WINESERVER = "/usr/lib/wine/wineserver"
+# The server outlives its last client by this many seconds, so consecutive cases
+# share one warm server (a cold start costs seconds) and none lingers for long.
+SERVER_LINGER_SECONDS = 60
+RUN_TIMEOUT_SECONDS = 60
+# Free memory moves while the cases run; the program's figure must lie between
+# the two probes' figures give or take this much.
+FREE_MEMORY_SLACK_KB = 256 * 1024
+
+
+@dataclass(frozen=True)
+class Version:
+    """What Wine reports for one of its Windows version settings."""
+
+    major: int
+    minor: int
+    build: int  # the low 16 bits, as the OS line prints them
+    platform: int  # 1 for the 9x family, 2 for NT
+    name: str  # the operating-system name the program prints
+
+
+VERSIONS = {
+    "win95": Version(4, 0, 950, 1, "Windows 95"),
+    "win98": Version(4, 10, 2222, 1, "Windows 98"),
+    "winme": Version(4, 90, 3000, 1, "Windows Millenium Edition"),
+    "nt40": Version(4, 0, 1381, 2, "Windows NT"),
+    "win2k": Version(5, 0, 2195, 2, "Windows 2000"),
+    "winxp": Version(5, 1, 2600, 2, "Windows XP"),
+}
+
+
+@dataclass(frozen=True)
+class Case:
+    name: str
+    version: str  # Wine's Version setting, a key of VERSIONS
+    fixtures: tuple = ()  # file names under fixtures/
+    lines: dict = field(default_factory=dict)  # summary line key -> expectation, None drops it
+
+
+CASES = [Case(v, v) for v in VERSIONS]
+
+BANNER = "QOR System Information 1.0"
+
+
+def summary_lines(case, before, after):
+    """The summary's lines, in order, as (key, expectation) pairs.
+
+    An expectation is the exact text, a compiled pattern the whole line must match,
+    or a function taking the line and returning a complaint or None."""
+    return [
+        ("Memory", memory_line(before, after)),
+    ]
+
+
+def memory_line(before, after):
+    total, _ = before["memory"]
+    mb = int(total) // 1024 // 1024
+    frees = [int(before["memory"][1]) // 1024, int(after["memory"][1]) // 1024]
+    low, high = min(frees) - FREE_MEMORY_SLACK_KB, max(frees) + FREE_MEMORY_SLACK_KB
+
+    def check(line):
+        m = re.fullmatch(r"Memory: (-?\d+) MB \((-?\d+) KB free\)", line)
+        if not m:
+            return "not a Memory line"
+        if int(m[1]) != mb:
+            return f"{m[1]} MB, but the prefix reports {mb} MB"
+        if not low <= int(m[2]) <= high:
+            return f"{m[2]} KB free, but the prefix reports {frees[0]} to {frees[1]} KB"
+        return None
+
+    return check
+
+
+def expected_output(case, before, after):
+    lines = []
+    for key, default in summary_lines(case, before, after):
+        expectation = case.lines.get(key, default)
+        if expectation is not None:
+            lines.append(expectation)
+    return [BANNER, "", "Gathering information...please wait...OK", "", *lines, "",
+            "press [enter] to exit..."]
+
+
+def compare(output, expected):
+    """Complaints about the raw output against the expected lines; empty when it matches."""
+    if not output.endswith(b"\r\n"):
+        return ["the output does not end with carriage return and line feed"]
+    actual = output[:-2].decode("cp1252").split("\r\n")
+    complaints = []
+    for number, line in enumerate(actual, 1):
+        if "\r" in line or "\n" in line:
+            complaints.append(f"line {number}: a lone line-end character in {line!r}")
+    for number, (line, want) in enumerate(zip(actual, expected), 1):
+        if isinstance(want, str):
+            problem = None if line == want else f"expected {want!r}"
+        elif isinstance(want, re.Pattern):
+            problem = None if want.fullmatch(line) else f"expected a match of {want.pattern!r}"
+        else:
+            problem = want(line)
+        if problem:
+            complaints.append(f"line {number} {line!r}: {problem}")
+    if len(actual) != len(expected):
+        complaints.append(f"{len(actual)} lines, expected {len(expected)}")
+    return complaints
+
+
+class Prefix:
+    def __init__(self, path, bin_dir):
+        self.path = Path(path).resolve()
+        self.bin = Path(bin_dir).resolve()
+        self.snapshot = self.path.parent / (self.path.name + ".registry")
+        self.dirty = self.path.parent / (self.path.name + ".dirty")
+        self.env = dict(os.environ)
+        for name in ("DISPLAY", "WAYLAND_DISPLAY"):
+            self.env.pop(name, None)  # every run as on a machine without a display
+        self.env.update(WINEPREFIX=str(self.path), WINEDEBUG="-all",
+                        WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
+
+    def wine(self, *args, stdin=subprocess.DEVNULL, check=True):
+        # Output goes to files, not pipes: the services Wine starts with a process
+        # inherit its handles and outlive it, and a pipe would wait for them.
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            code = subprocess.run([WINE, *map(str, args)], env=self.env, stdin=stdin, stdout=out,
+                                  stderr=err, timeout=RUN_TIMEOUT_SECONDS).returncode
+            out.seek(0)
+            err.seek(0)
+            result = subprocess.CompletedProcess(args, code, out.read(), err.read())
+        if check and result.returncode != 0:
+            fail(f"wine64 {' '.join(map(str, args))} failed with exit code {result.returncode}:\n"
+                 + result.stdout.decode(errors="replace") + result.stderr.decode(errors="replace"))
+        return result
+
+    def server(self, *args):
+        return subprocess.run([WINESERVER, *args], env=self.env, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode
+
+    def stop(self):
+        self.server("-k")
+        self.server("-w")
+
+    def start_server(self):
+        # 0: started; 2: one is running already.
+        if self.server(f"-p{SERVER_LINGER_SECONDS}") not in (0, 2):
+            fail("cannot start the wineserver")
+
+    def setup(self):
+        probe = self.program("qor_wine_probe.exe")
+        self.stop()
+        shutil.rmtree(self.path, ignore_errors=True)
+        shutil.rmtree(self.snapshot, ignore_errors=True)
+        self.dirty.unlink(missing_ok=True)
+        started = time.monotonic()
+        self.wine("wineboot", "--init")
+        self.stop()  # writes the registry files
+        self.snapshot.mkdir()
+        for hive in self.path.glob("*.reg"):
+            shutil.copy2(hive, self.snapshot)
+        made = time.monotonic()
+        self.start_server()
+        self.wine(probe)  # brings the prefix's services up once, for every case after
+        print(f"prefix made in {made - started:.1f} s, warmed in {time.monotonic() - made:.1f} s")
+
+    def ensure_clean(self):
+        """Puts back the registry the prefix was made with when a fixture changed it."""
+        if not (self.path / "system.reg").exists() or not self.snapshot.is_dir():
+            fail(f"no Wine prefix in {self.path}: the setup test (wine.prefix) did not run")
+        if self.dirty.exists():
+            self.stop()
+            for hive in self.snapshot.glob("*.reg"):
+                shutil.copy2(hive, self.path)
+            self.dirty.unlink()
+        self.start_server()
+
+    def program(self, name):
+        exe = self.bin / name
+        if not exe.is_file():
+            fail(f"{exe} missing: build the x86_64 Windows program first "
+                 "(cmake --preset win64 && cmake --build --preset win64)")
+        return exe
+
+    def probe(self):
+        report = {}
+        for line in self.wine(self.program("qor_wine_probe.exe")).stdout.decode("cp1252").splitlines():
+            key, _, rest = line.partition(" ")
+            report[key] = rest.split(" ", 4)
+        return report
+
+    def import_fixture(self, name):
+        path = FIXTURES / name
+        if not path.is_file():
+            fail(f"fixture {path} missing")
+        check_regedit4(path)
+        self.dirty.touch()
+        result = self.wine("reg", "import", path, check=False)
+        if result.returncode != 0:
+            fail(f"reg import {path} failed (exit code {result.returncode}): not a valid REGEDIT4 file?\n"
+                 + result.stderr.decode(errors="replace"))
+
+
+ROOTS = ("HKEY_LOCAL_MACHINE", "HKEY_CURRENT_USER", "HKEY_CLASSES_ROOT", "HKEY_USERS",
+         "HKEY_CURRENT_CONFIG", "HKEY_DYN_DATA")
+KEY_LINE = re.compile(r"\[-?(%s)(\\[^\\\]]+)*\]" % "|".join(ROOTS))
+QUOTED = r'"(?:[^"\\]|\\.)*"'
+VALUE_LINE = re.compile(r"(?:@|%s)=(?:%s|dword:[0-9a-fA-F]{8}|hex(?:\([0-9a-fA-F]+\))?:"
+                        r"(?:[0-9a-fA-F]{2}(?:,[0-9a-fA-F]{2})*)?|-)" % (QUOTED, QUOTED))
+
+
+def check_regedit4(path):
+    """Fails on any line Wine's "reg import" would skip without a word (it only
+    refuses a file whose header is wrong)."""
+    lines = path.read_text(encoding="cp1252").replace("\r\n", "\n").split("\n")
+    if lines[0] != "REGEDIT4":
+        fail(f"{path}:1: not a REGEDIT4 file")
+    in_key = False
+    number = 1
+    while number < len(lines):
+        start = number + 1
+        line = lines[number]
+        while line.endswith("\\") and number + 1 < len(lines):  # a hex list goes on
+            number += 1
+            line = line[:-1] + lines[number].strip()
+        number += 1
+        if not line.strip() or line.startswith(";"):
+            continue
+        if KEY_LINE.fullmatch(line):
+            in_key = True
+        elif not in_key or not VALUE_LINE.fullmatch(line):
+            fail(f"{path}:{start}: not a key or value line Wine would import: {line!r}")
+
+
+def fail(message):
+    print(f"FAIL: {message}", file=sys.stderr)
+    sys.exit(1)
+
+
+def check_version(case, report):
+    want = VERSIONS[case.version]
+    major, minor, build, platform = (int(x) for x in report["version"][:4])
+    got = (major, minor, build & 0xFFFF, platform)
+    if got != (want.major, want.minor, want.build, want.platform):
+        fail(f"the prefix reports version {got} for {case.version}, the table says "
+             f"{(want.major, want.minor, want.build, want.platform)}")
+
+
+def run_case(prefix, case):
+    prefix.ensure_clean()
+    prefix.wine("reg", "add", r"HKCU\Software\Wine", "/v", "Version", "/d", case.version, "/f")
+    for fixture in case.fixtures:
+        prefix.import_fixture(fixture)
+    qor = prefix.program("qor.exe")
+    before = prefix.probe()
+    check_version(case, before)
+    started = time.monotonic()
+    result = prefix.wine(qor, stdin=subprocess.DEVNULL, check=False)
+    seconds = time.monotonic() - started
+    after = prefix.probe()
+    complaints = compare(result.stdout, expected_output(case, before, after))
+    if result.returncode != 0:
+        complaints.insert(0, f"exit code {result.returncode}")
+    print(result.stdout.decode("cp1252").replace("\r\n", "\n"), end="")
+    if complaints:
+        print(f"raw output: {result.stdout!r}", file=sys.stderr)
+        fail(f"case {case.name}:\n  " + "\n  ".join(complaints))
+    print(f"case {case.name}: passed (program ran {seconds:.2f} s)")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--prefix", default="/tmp/qor-wine-prefix")
+    parser.add_argument("--bin", default=str(HERE.parents[1] / "build" / "win64"))
+    parser.add_argument("command", choices=["list", "setup", "case", "run", "stop"])
+    parser.add_argument("args", nargs="*")
+    options = parser.parse_args()
+    prefix = Prefix(options.prefix, options.bin)
+    if options.command == "list":
+        print("\n".join(case.name for case in CASES))
+    elif options.command == "setup":
+        prefix.setup()
+    elif options.command == "stop":
+        prefix.stop()
+    elif options.command == "case":
+        cases = {case.name: case for case in CASES}
+        if len(options.args) != 1 or options.args[0] not in cases:
+            fail(f"name one case of: {' '.join(cases)}")
+        run_case(prefix, cases[options.args[0]])
+    elif options.command == "run":
+        if not options.args:
+            fail("name the program to run")
+        prefix.ensure_clean()
+        prefix.dirty.touch()  # a test program may leave registry keys behind
+        result = prefix.wine(prefix.program(options.args[0]), *options.args[1:], check=False)
+        sys.stdout.write(result.stdout.decode("cp1252").replace("\r\n", "\n"))
+        sys.exit(result.returncode)
+
+
+if __name__ == "__main__":
+    main()
