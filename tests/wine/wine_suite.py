@@ -84,15 +84,22 @@ def summary_lines(case, before, after):
 
     An expectation is the exact text, a compiled pattern the whole line must match,
     or a function taking the line and returning a complaint or None."""
+    width, height, bits = before["screen"].split()
     return [
+        ("Machine", f"Machine: {before['computer']} (User: {before['user']})"),
+        ("System Up Time", up_time_line(before, after)),
         ("Memory", memory_line(before, after)),
+        # Wine's display driver names no adapter.
+        ("Video", f"Video:  ({width} x {height} - {bits} bit)"),
+        # No "Sound" line: the test machine has no sound system, so Wine has no
+        # multimedia driver.
     ]
 
 
 def memory_line(before, after):
-    total, _ = before["memory"]
-    mb = int(total) // 1024 // 1024
-    frees = [int(before["memory"][1]) // 1024, int(after["memory"][1]) // 1024]
+    total, free_before = (int(x) for x in before["memory"].split())
+    mb = total // 1024 // 1024
+    frees = [free_before // 1024, int(after["memory"].split()[1]) // 1024]
     low, high = min(frees) - FREE_MEMORY_SLACK_KB, max(frees) + FREE_MEMORY_SLACK_KB
 
     def check(line):
@@ -103,6 +110,38 @@ def memory_line(before, after):
             return f"{m[1]} MB, but the prefix reports {mb} MB"
         if not low <= int(m[2]) <= high:
             return f"{m[2]} KB free, but the prefix reports {frees[0]} to {frees[1]} KB"
+        return None
+
+    return check
+
+
+UNITS = [("Century", "Centuries", 3157920000), ("Year", "Years", 31579200),
+         ("Month", "Months", 2678400), ("Week", "Weeks", 604800), ("Day", "Days", 86400),
+         ("Hour", "Hours", 3600), ("Minute", "Minutes", 60), ("Second", "Seconds", 1)]
+
+
+def up_time_line(before, after):
+    """The duration text must name, in whole seconds, a time between the prefix's
+    tick counts before and after the run."""
+    low = int(before["ticks"]) // 1000
+    high = (int(after["ticks"]) + 999) // 1000
+
+    def check(line):
+        m = re.fullmatch(r"System Up Time: (.*)\.", line)
+        if not m:
+            return "not a System Up Time line"
+        parts = m[1].split(", ")
+        units = UNITS[len(UNITS) - len(parts):]
+        total = 0
+        for part, (singular, plural, seconds) in zip(parts, units):
+            count, _, unit = part.partition(" ")
+            if not count.isdigit() or unit != (singular if count == "1" else plural):
+                return f"{part!r} where a count of {plural.lower()} belongs"
+            total += int(count) * seconds
+        if len(parts) > 1 and parts[0].startswith("0 "):
+            return "starts with a unit of count 0"
+        if not low <= total <= high:
+            return f"{total} s, but the prefix reports {low} to {high} s"
         return None
 
     return check
@@ -219,7 +258,7 @@ class Prefix:
         report = {}
         for line in self.wine(self.program("qor_wine_probe.exe")).stdout.decode("cp1252").splitlines():
             key, _, rest = line.partition(" ")
-            report[key] = rest.split(" ", 4)
+            report[key] = rest
         return report
 
     def import_fixture(self, name):
@@ -272,7 +311,7 @@ def fail(message):
 
 def check_version(case, report):
     want = VERSIONS[case.version]
-    major, minor, build, platform = (int(x) for x in report["version"][:4])
+    major, minor, build, platform = (int(x) for x in report["version"].split()[:4])
     got = (major, minor, build & 0xFFFF, platform)
     if got != (want.major, want.minor, want.build, want.platform):
         fail(f"the prefix reports version {got} for {case.version}, the table says "
