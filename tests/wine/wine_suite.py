@@ -366,7 +366,9 @@ def main():
         prefix.dirty.touch()  # a test program may leave registry keys behind
         result = prefix.wine(prefix.program(options.args[0]), *options.args[1:], check=False)
         sys.stdout.write(result.stdout.decode("cp1252").replace("\r\n", "\n"))
-        sys.exit(result.returncode)
+        if result.returncode != 0:
+            sys.stderr.write(result.stderr.decode(errors="replace"))
+            fail(f"{options.args[0]} ended with exit code {result.returncode}")
 
 
 if __name__ == "__main__":
