@@ -15,7 +15,9 @@ the expected lines (carriage return and line feed after each). Lines whose value
 depend on the machine are checked against what the same prefix reports through
 qor_wine_probe.exe, run just before and just after the program.
 
-To add a summary line: add its expectation to summary_lines(), in the summary's order.
+To add a summary line: add its expectation to summary_lines(), in the summary's order
+(extend qor_wine_probe.exe when its value depends on the machine); an area whose
+GetInfo fails under Wine adds its error line to refresh_errors().
 To add a case: add a Case to CASES (its fixtures are REGEDIT4 files in fixtures/,
 named after what they show, imported with Wine's "reg import" before the run; a
 case may override or drop a summary line through `lines`).
@@ -31,6 +33,8 @@ import tempfile
 import time
 from dataclasses import dataclass, field
 from pathlib import Path
+
+from cpu_line_check import SHORT_VENDOR
 
 HERE = Path(__file__).resolve().parent
 FIXTURES = HERE / "fixtures"
@@ -71,12 +75,21 @@ class Case:
     name: str
     version: str  # Wine's Version setting, a key of VERSIONS
     fixtures: tuple = ()  # file names under fixtures/
-    lines: dict = field(default_factory=dict)  # summary line key -> expectation, None drops it
+    # summary line key -> expectation (None drops the line); "errors" -> the refresh's error lines
+    lines: dict = field(default_factory=dict)
 
 
 CASES = [Case(v, v) for v in VERSIONS]
 
 BANNER = "QOR System Information 1.0"
+
+
+def refresh_errors(case, before):
+    """The error lines the refresh writes, in the refresh's order."""
+    errors = []
+    if not before["default-printer"]:
+        errors.append("TPrinters.GetInfo: There is no default printer currently selected")
+    return errors
 
 
 def summary_lines(case, before, after):
@@ -85,14 +98,23 @@ def summary_lines(case, before, after):
     An expectation is the exact text, a compiled pattern the whole line must match,
     or a function taking the line and returning a complaint or None."""
     width, height, bits = before["screen"].split()
+    vendor = re.escape(SHORT_VENDOR.get(before.get("cpu-vendor", ""), ""))
+    macs = before["macs"].split()
+    printer = before["default-printer"]
     return [
         ("Machine", f"Machine: {before['computer']} (User: {before['user']})"),
         ("System Up Time", up_time_line(before, after)),
+        # The clock's accuracy is cpu_line_check.py's concern.
+        ("CPU", re.compile(rf"CPU: {vendor} .* - [1-9]\d* Mhz")),
         ("Memory", memory_line(before, after)),
         # Wine's display driver names no adapter.
         ("Video", f"Video:  ({width} x {height} - {bits} bit)"),
         # No "Sound" line: the test machine has no sound system, so Wine has no
-        # multimedia driver.
+        # multimedia driver. No "Network" line: Wine's registry lists no network card.
+        ("IP Address", f"IP Address: {before['ip']}" if "ip" in before else None),
+        ("MAC Address", lambda line: None if line.startswith("MAC Address: ")
+         and line[len("MAC Address: "):] in macs else f"expected one of {macs}"),
+        ("Printer", re.compile(rf"Printer: {re.escape(printer)} on .*") if printer else None),
     ]
 
 
@@ -153,8 +175,11 @@ def expected_output(case, before, after):
         expectation = case.lines.get(key, default)
         if expectation is not None:
             lines.append(expectation)
-    return [BANNER, "", "Gathering information...please wait...OK", "", *lines, "",
-            "press [enter] to exit..."]
+    # The first error line continues the "please wait" line; "OK" then stands alone.
+    gathering = "Gathering information...please wait..."
+    errors = case.lines.get("errors", refresh_errors(case, before))
+    refresh = [gathering + errors[0], *errors[1:], "OK"] if errors else [gathering + "OK"]
+    return [BANNER, "", *refresh, "", *lines, "", "press [enter] to exit..."]
 
 
 def compare(output, expected):
