@@ -97,6 +97,7 @@ def summary_lines(case, before, after):
 
     An expectation is the exact text, a compiled pattern the whole line must match,
     or a function taking the line and returning a complaint or None."""
+    version = VERSIONS[case.version]
     width, height, bits = before["screen"].split()
     vendor = re.escape(SHORT_VENDOR.get(before.get("cpu-vendor", ""), ""))
     macs = before["macs"].split()
@@ -107,6 +108,7 @@ def summary_lines(case, before, after):
         # The clock's accuracy is cpu_line_check.py's concern.
         ("CPU", re.compile(rf"CPU: {vendor} .* - [1-9]\d* Mhz")),
         ("Memory", memory_line(before, after)),
+        ("OS", f"OS: {version.name} [{version.major}.{version.minor}.{version.build}]"),
         # Wine's display driver names no adapter.
         ("Video", f"Video:  ({width} x {height} - {bits} bit)"),
         # No "Sound" line: the test machine has no sound system, so Wine has no
