@@ -23,7 +23,10 @@ using platform::kHKeyLocalMachine;
 constexpr const char* kTestKey = "Software\\qor-win32-tests";
 
 void SetValue(HKEY key, const char* name, DWORD type, const std::vector<std::uint8_t>& data) {
-  ASSERT_EQ(RegSetValueExA(key, name, 0, type, data.data(), static_cast<DWORD>(data.size())),
+  // Never a null pointer, not even for an empty value: the API may refuse one.
+  static const BYTE kNothing = 0;
+  const BYTE* bytes = data.empty() ? &kNothing : data.data();
+  ASSERT_EQ(RegSetValueExA(key, name, 0, type, bytes, static_cast<DWORD>(data.size())),
             ERROR_SUCCESS)
       << name;
 }
