@@ -7,6 +7,8 @@ report_check.py wine PROGRAM.exe    the Windows program under Wine (skipped with
 """
 import json
 import os
+import pwd
+import socket
 import shutil
 import subprocess
 import sys
@@ -47,6 +49,21 @@ def document(program, *args, expect_rc=(0, 1)):
     rc, out, _ = run(program, "--json", *args)
     check(rc in expect_rc, f"exit code {rc} of --json {' '.join(args)}")
     return rc, json.loads(out.decode("utf-8"))  # strict: bad UTF-8 or JSON fails here
+
+
+MACHINE = ["Name", "User", "SystemUpTime", "LastBoot", "BIOSCopyright", "BIOSDate",
+           "BIOSExtendedInfo", "BIOSName", "CapsLock", "NumLock", "ScrollLock", "Computer"]
+
+
+def machine(doc):
+    """The machine area, every property in published order, named as this host and user."""
+    area = doc["Areas"]["Machine"]
+    check(area["Status"] == "ok", "machine gathered")
+    props = area["Properties"]
+    check(list(props) == MACHINE, "machine properties in published order")
+    check(props["User"] == pwd.getpwuid(os.geteuid()).pw_name, "the user running the program")
+    check(props["SystemUpTime"] > 0, "an up time")
+    return props
 
 
 # Figures that change between two runs of the real program.
@@ -114,6 +131,11 @@ def native(program):
     doc = common(program, "\n")
     check(doc["Areas"]["Memory"]["Status"] == "ok", "memory gathered")
     check(doc["Areas"]["Memory"]["Properties"]["PhysicalTotal"] > 0, "some memory")
+    props = machine(doc)
+    check(props["Name"] == socket.gethostname(), "the host name")
+    with open("/proc/uptime") as f:
+        up = float(f.read().split()[0])
+    check(abs(props["SystemUpTime"] - up) < 60, "the kernel's up time")
 
 
 def wine(program):
@@ -130,6 +152,9 @@ def wine(program):
         env.pop(name, None)
     doc = common(program, "\r\n", thorough=False)  # each Wine start costs seconds
     check(doc["Areas"]["Memory"]["Properties"]["PageSize"] == 4096, "Windows page size")
+    # Wine names the computer after the host: its first label in capitals, at most 15.
+    host = socket.gethostname().split(".")[0]
+    check(machine(doc)["Name"].lower() == host[:15].lower(), "Wine's name for the host")
     return 0
 
 
