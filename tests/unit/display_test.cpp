@@ -325,14 +325,18 @@ TEST_F(DisplayTest, ListsEveryModeTheDriverOffersWithoutMerging) {
 }
 
 TEST_F(DisplayTest, TheSummaryShowsTheVideoLineAndEveryHandleIsReleased) {
-  Boot9x();
-  screen().caps = {
-      {platform::kCapHorzRes, 1024}, {platform::kCapVertRes, 768}, {platform::kCapBitsPixel, 32}};
-  RunConsole();
-  EXPECT_NE(machine().output.find("\r\nVideo: Acme Vista 3D AGP (1024 x 768 - 32 bit)\r\n"),
-            std::string::npos)
-      << machine().output;
-  EXPECT_EQ(fake::OpenHandles(), 0);
+  for (bool nt : {false, true}) {
+    SCOPED_TRACE(nt ? "NT layout" : "9x layout");
+    fake::Reset();
+    nt ? BootNT() : Boot9x();
+    screen().caps = {
+        {platform::kCapHorzRes, 1024}, {platform::kCapVertRes, 768}, {platform::kCapBitsPixel, 32}};
+    RunConsole();
+    EXPECT_NE(machine().output.find("\r\nVideo: Acme Vista 3D AGP (1024 x 768 - 32 bit)\r\n"),
+              std::string::npos)
+        << machine().output;
+    EXPECT_EQ(fake::OpenHandles(), 0);
+  }
 }
 
 }  // namespace
