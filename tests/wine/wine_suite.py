@@ -77,9 +77,18 @@ class Case:
     fixtures: tuple = ()  # file names under fixtures/
     # summary line key -> expectation (None drops the line); "errors" -> the refresh's error lines
     lines: dict = field(default_factory=dict)
+    # the display adapter the fixtures register (Wine's own names none)
+    adapter: str = ""
 
 
-CASES = [Case(v, v) for v in VERSIONS]
+# The display adapter registered in the layout the reported version reads.
+DISPLAY_FIXTURES = {1: "display_adapter_9x.reg", 2: "display_adapter_nt.reg"}
+DISPLAY_ADAPTER = "Acme Vista 3D AGP"
+
+CASES = [Case(v, v) for v in VERSIONS] + [
+    Case(f"{v}_display", v, (DISPLAY_FIXTURES[VERSIONS[v].platform],), adapter=DISPLAY_ADAPTER)
+    for v in VERSIONS
+]
 
 BANNER = "QOR System Information 1.0"
 
@@ -109,8 +118,8 @@ def summary_lines(case, before, after):
         ("CPU", re.compile(rf"CPU: {vendor} .* - [1-9]\d* Mhz")),
         ("Memory", memory_line(before, after)),
         ("OS", f"OS: {version.name} [{version.major}.{version.minor}.{version.build}]"),
-        # Wine's display driver names no adapter.
-        ("Video", f"Video:  ({width} x {height} - {bits} bit)"),
+        # The adapter's name from the registry, the figures from Wine's display driver.
+        ("Video", f"Video: {case.adapter} ({width} x {height} - {bits} bit)"),
         # No "Sound" line: the test machine has no sound system, so Wine has no
         # multimedia driver. No "Network" line: Wine's registry lists no network card.
         ("IP Address", f"IP Address: {before['ip']}" if "ip" in before else None),
