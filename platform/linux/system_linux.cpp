@@ -8,20 +8,10 @@
 #include <vector>
 
 #include "platform/linux/proc_file.h"
+#include "platform/linux/sources.h"
 #include "platform/system.h"
 
 namespace qor::platform {
-
-namespace linux_impl {
-// Where sysfs is read from; tests point it at a fixture tree.
-std::string& SystemSysfsRoot() {
-  static std::string root = "/sys";
-  return root;
-}
-void SetSystemSysfsRoot(std::string root) {
-  SystemSysfsRoot() = std::move(root);
-}
-}  // namespace linux_impl
 
 namespace {
 
@@ -35,7 +25,7 @@ std::string FirstLine(const std::string& path) {
 
 // The lock key's LED on any keyboard the kernel knows (inputN::capslock, ...).
 bool LedLit(const char* suffix) {
-  const std::string leds = linux_impl::SystemSysfsRoot() + "/class/leds";
+  const std::string leds = linux_impl::CurrentSources().sysfs + "/class/leds";
   DIR* dir = ::opendir(leds.c_str());
   if (!dir) return false;
   bool lit = false;
@@ -131,7 +121,7 @@ std::string ReadBiosText(std::uint32_t physicalAddress) {
     default:
       return {};
   }
-  std::string text = FirstLine(linux_impl::SystemSysfsRoot() + "/class/dmi/id/" + file);
+  std::string text = FirstLine(linux_impl::CurrentSources().sysfs + "/class/dmi/id/" + file);
   return text.substr(0, text.find('\0'));
 }
 

@@ -5,13 +5,10 @@
 #include <fstream>
 
 #include "info/QOR_Machine.h"
+#include "platform/linux/sources.h"
 #include "platform/system.h"
 #include "routines/system_queries.h"
 #include "routines/windows_version.h"
-
-namespace qor::platform::linux_impl {
-void SetSystemSysfsRoot(std::string root);
-}
 
 namespace qor {
 namespace {
@@ -45,12 +42,14 @@ TEST(SystemLinux, WhatLinuxLacksGivesTheMissingAnswers) {
 // Linux takes the path of the 9x family: the BIOS texts come from the firmware's DMI
 // strings, the lock keys from the keyboards' LEDs.
 TEST(SystemLinux, MachineReadsDmiStringsAndLockLeds) {
-  platform::linux_impl::SetSystemSysfsRoot(QOR_FIXTURES "/linux-machine/sys");
+  platform::linux_impl::Sources fixture;
+  fixture.sysfs = QOR_FIXTURES "/linux-machine/sys";
+  platform::linux_impl::SetSources(fixture);
   InitWindowsVersion();
   TMachine machine;
   machine.BIOSExtendedInfo = "old";
   machine.GetInfo();
-  platform::linux_impl::SetSystemSysfsRoot("/sys");
+  platform::linux_impl::SetSources({});
   EXPECT_EQ(machine.BIOSName, "American Megatrends Inc.");
   EXPECT_EQ(machine.BIOSCopyright, "F.42");
   EXPECT_EQ(machine.BIOSDate, "03/08/2021");
