@@ -81,12 +81,19 @@ class Case:
     adapter: str = ""
 
 
-# The display adapter registered in the layout the reported version reads.
+# The display adapter and a multimedia driver class with its devices, registered in the
+# layout the reported version reads. The sound fixtures register a game port ahead of the
+# sound card and (NT) a removed card met first in the walk, so only the sound card choice
+# names the fixture's card.
 DISPLAY_FIXTURES = {1: "display_adapter_9x.reg", 2: "display_adapter_nt.reg"}
 DISPLAY_ADAPTER = "Acme Vista 3D AGP"
+SOUND_FIXTURES = {1: ("sound_card_9x_layout.reg", "Sound: Fixture Sound Card 9x"),
+                  2: ("sound_card_nt_layout.reg", "Sound: Fixture Sound Card NT")}
 
 CASES = [Case(v, v) for v in VERSIONS] + [
-    Case(f"{v}_display", v, (DISPLAY_FIXTURES[VERSIONS[v].platform],), adapter=DISPLAY_ADAPTER)
+    Case(f"{v}_devices", v,
+         (DISPLAY_FIXTURES[VERSIONS[v].platform], SOUND_FIXTURES[VERSIONS[v].platform][0]),
+         {"Sound": SOUND_FIXTURES[VERSIONS[v].platform][1]}, adapter=DISPLAY_ADAPTER)
     for v in VERSIONS
 ]
 
@@ -120,8 +127,10 @@ def summary_lines(case, before, after):
         ("OS", f"OS: {version.name} [{version.major}.{version.minor}.{version.build}]"),
         # The adapter's name from the registry, the figures from Wine's display driver.
         ("Video", f"Video: {case.adapter} ({width} x {height} - {bits} bit)"),
-        # No "Sound" line: the test machine has no sound system, so Wine has no
-        # multimedia driver. No "Network" line: Wine's registry lists no network card.
+        # No "Sound" line unless a case registers a multimedia driver: the test machine
+        # has no sound system, so Wine has none.
+        ("Sound", None),
+        # No "Network" line: Wine's registry lists no network card.
         ("IP Address", f"IP Address: {before['ip']}" if "ip" in before else None),
         ("MAC Address", lambda line: None if line.startswith("MAC Address: ")
          and line[len("MAC Address: "):] in macs else f"expected one of {macs}"),
