@@ -46,7 +46,10 @@ class RegistryWin32Test : public ::testing::Test {
     SetValue(key, "Text", REG_SZ, Bytes(std::string_view("hello", 6)));
     SetValue(key, "Empty", REG_SZ, {});
     SetValue(key, "Cut", REG_SZ, Bytes(std::string_view("ab\0c", 5)));
-    SetValue(key, "NoZero", REG_SZ, Bytes("ab"));
+    // The API counts a zero just past the given size into a text value ("the caller
+    // forgot it"), so the byte after this one is not a zero.
+    ASSERT_EQ(RegSetValueExA(key, "NoZero", 0, REG_SZ, reinterpret_cast<const BYTE*>("abX"), 2),
+              ERROR_SUCCESS);
     SetValue(key, "Expand", REG_EXPAND_SZ, Bytes(std::string_view("%TEMP%\\x", 9)));
     SetValue(key, "Number", REG_DWORD, {0x2a, 0, 0, 0});
     SetValue(key, "Negative", REG_DWORD, {0xff, 0xff, 0xff, 0xff});
