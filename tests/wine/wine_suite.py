@@ -89,13 +89,26 @@ DISPLAY_FIXTURES = {1: "display_adapter_9x.reg", 2: "display_adapter_nt.reg"}
 DISPLAY_ADAPTER = "Acme Vista 3D AGP"
 SOUND_FIXTURES = {1: ("sound_card_9x_layout.reg", "Sound: Fixture Sound Card 9x"),
                   2: ("sound_card_nt_layout.reg", "Sound: Fixture Sound Card NT")}
+# A network card in the same layout, and a printer known to the spooler whose profile
+# entry names it as the default in other letter case. Wine's spooler makes the print
+# server's default printer the default whenever it loads, so where the machine has
+# one, that printer is the default instead (the probe tells which).
+NETWORK_FIXTURES = {1: "network_adapter_9x.reg", 2: "network_adapter_nt.reg"}
+NETWORK_LINE = "Network: Fixture Ethernet Adapter"
 
-CASES = [Case(v, v) for v in VERSIONS] + [
-    Case(f"{v}_devices", v,
-         (DISPLAY_FIXTURES[VERSIONS[v].platform], SOUND_FIXTURES[VERSIONS[v].platform][0]),
-         {"Sound": SOUND_FIXTURES[VERSIONS[v].platform][1]}, adapter=DISPLAY_ADAPTER)
-    for v in VERSIONS
-]
+
+def devices_case(version):
+    family = VERSIONS[version].platform
+    sound_fixture, sound_line = SOUND_FIXTURES[family]
+    fixtures = (DISPLAY_FIXTURES[family], sound_fixture, NETWORK_FIXTURES[family],
+                "printer_default_laser.reg")
+    return Case(f"{version}_devices", version, fixtures,
+                {"Sound": sound_line, "Network": NETWORK_LINE}, adapter=DISPLAY_ADAPTER)
+
+
+# Each version on Wine's own registry and the machine's printers, then with devices of
+# its own: the whole summary.
+CASES = [Case(v, v) for v in VERSIONS] + [devices_case(v) for v in VERSIONS]
 
 BANNER = "QOR System Information 1.0"
 
@@ -130,11 +143,14 @@ def summary_lines(case, before, after):
         # No "Sound" line unless a case registers a multimedia driver: the test machine
         # has no sound system, so Wine has none.
         ("Sound", None),
-        # No "Network" line: Wine's registry lists no network card.
+        # No "Network" line unless a case registers a network card: Wine's registry
+        # lists none.
+        ("Network", None),
         ("IP Address", f"IP Address: {before['ip']}" if "ip" in before else None),
         ("MAC Address", lambda line: None if line.startswith("MAC Address: ")
          and line[len("MAC Address: "):] in macs else f"expected one of {macs}"),
-        ("Printer", re.compile(rf"Printer: {re.escape(printer)} on .*") if printer else None),
+        # The default as the profile names it may differ in letter case from the list.
+        ("Printer", re.compile(rf"Printer: (?i:{re.escape(printer)}) on .*") if printer else None),
     ]
 
 
