@@ -1,6 +1,7 @@
 #pragma once
 // Formatting by the system's own rules, which differ from printf's in small ways
-// that show in the output: "%.0d" writes 0 as "0", "%x" writes upper-case digits.
+// that show in the output: "%.0d" writes 0 as "0". "%x" writes lower-case digits
+// (hardware addresses read "00:a0:c9"), "%X" upper-case ones (serial numbers).
 #include <cstdint>
 #include <initializer_list>
 #include <string>

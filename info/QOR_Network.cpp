@@ -24,12 +24,6 @@ using platform::kLanaEnumSize;
 // The adapter status with room for 16 name entries.
 constexpr std::uint16_t kAdapterStatusSize = 348;
 
-// The formatter writes hexadecimal digits in upper case; addresses read in lower case.
-std::string LowerHex(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'F') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
 
 }  // namespace
 
@@ -96,8 +90,8 @@ void GetMACAddressList(TStringList& list) {
     query.ncb_lana_num = lanas[i];
     std::string text = "??:??:??:??:??:??";
     if (platform::RunNetbios(query) == platform::kNcbOk)
-      text = LowerHex(Format("%2.2x:%2.2x:%2.2x:%2.2x:%2.2x:%2.2x",
-                             {status[0], status[1], status[2], status[3], status[4], status[5]}));
+      text = Format("%2.2x:%2.2x:%2.2x:%2.2x:%2.2x:%2.2x",
+                    {status[0], status[1], status[2], status[3], status[4], status[5]});
     if (list.IndexOf(text) < 0) list.Add(text);
   }
 }

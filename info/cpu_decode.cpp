@@ -9,7 +9,7 @@ namespace {
 
 // Eight digits with a "-" after the fourth.
 std::string HexGroups(std::uint32_t v) {
-  std::string digits = Format("%8.8x", {v});
+  std::string digits = Format("%8.8X", {v});
   return digits.substr(0, 4) + "-" + digits.substr(4);
 }
 
