@@ -25,12 +25,14 @@ std::string Pad(std::string body, const Spec& spec) {
 }
 
 std::string Integer(std::int64_t v, const Spec& spec, bool hex, bool upper) {
-  std::uint64_t magnitude = v < 0 && !hex ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
+  std::uint64_t magnitude =
+      v < 0 && !hex ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
   if (hex && v < 0) magnitude = static_cast<std::uint32_t>(v);  // hex writes the 32-bit pattern
   std::string digits;
   do {
     unsigned d = static_cast<unsigned>(hex ? magnitude % 16 : magnitude % 10);
-    digits.insert(digits.begin(), static_cast<char>(d < 10 ? '0' + d : (upper ? 'A' : 'a') + d - 10));
+    digits.insert(digits.begin(),
+                  static_cast<char>(d < 10 ? '0' + d : (upper ? 'A' : 'a') + d - 10));
     magnitude /= hex ? 16 : 10;
   } while (magnitude != 0);
   if (spec.precision > static_cast<int>(digits.size()))

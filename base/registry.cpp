@@ -16,10 +16,14 @@ namespace {
   throw Error(Format("Invalid data type for '%s'", {name}));
 }
 
-bool IsText(std::uint32_t type) { return type == platform::kRegSz || type == platform::kRegExpandSz; }
+bool IsText(std::uint32_t type) {
+  return type == platform::kRegSz || type == platform::kRegExpandSz;
+}
 
 // The types the reader has names for; everything else reads as raw bytes.
-bool IsNamedType(std::uint32_t type) { return IsText(type) || type == platform::kRegDword; }
+bool IsNamedType(std::uint32_t type) {
+  return IsText(type) || type == platform::kRegDword;
+}
 
 }  // namespace
 
@@ -41,9 +45,13 @@ bool TRegistry::Open(std::string_view path, std::uint32_t access) {
   return true;
 }
 
-bool TRegistry::OpenKey(std::string_view path) { return Open(path, platform::kKeyRead); }
+bool TRegistry::OpenKey(std::string_view path) {
+  return Open(path, platform::kKeyRead);
+}
 
-bool TRegistry::OpenKeyReadOnly(std::string_view path) { return Open(path, platform::kKeyRead); }
+bool TRegistry::OpenKeyReadOnly(std::string_view path) {
+  return Open(path, platform::kKeyRead);
+}
 
 void TRegistry::CloseKey() {
   if (current_ != 0) {
@@ -74,7 +82,9 @@ void TRegistry::GetValueNames(TStringList& list) const {
   }
 }
 
-bool TRegistry::ValueExists(std::string_view name) const { return GetDataSize(name) >= 0; }
+bool TRegistry::ValueExists(std::string_view name) const {
+  return GetDataSize(name) >= 0;
+}
 
 int TRegistry::GetDataSize(std::string_view name) const {
   std::uint32_t type = 0, size = 0;
@@ -120,7 +130,7 @@ int TRegistry::ReadBinaryData(std::string_view name, void* buffer, int size) con
   if (IsNamedType(type) || static_cast<std::int64_t>(needed) > size) InvalidType(name);
   std::uint32_t got = needed;
   if (platform::QueryRegistryValue(current_, std::string(name), &type,
-                                static_cast<std::uint8_t*>(buffer), &got) != 0)
+                                   static_cast<std::uint8_t*>(buffer), &got) != 0)
     FailedToGet(name);
   return static_cast<int>(got);
 }

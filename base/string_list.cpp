@@ -31,7 +31,9 @@ void TStringList::Put(int index, std::string text) {
   items_[index].text = std::move(text);
 }
 
-int TStringList::Add(std::string text) { return AddObject(std::move(text), nullptr); }
+int TStringList::Add(std::string text) {
+  return AddObject(std::move(text), nullptr);
+}
 
 int TStringList::AddObject(std::string text, std::unique_ptr<TObject> object) {
   items_.push_back(Item{std::move(text), std::move(object)});

@@ -35,8 +35,8 @@ void WriteSummary(const TQOR& q) {
     Line(Format("System Up Time: %s", {SecondsToText(seconds, true, false, false)}));
   }
   if (q.CPU) {
-    Line(Format("CPU: %s %s - %d Mhz",
-                {q.CPU->ShortVendorName, q.CPU->VendorID, q.CPU->Frequency}));
+    Line(
+        Format("CPU: %s %s - %d Mhz", {q.CPU->ShortVendorName, q.CPU->VendorID, q.CPU->Frequency}));
   }
   if (q.Memory) {
     // 64-bit divisions: the figures exceed 32 bits on today's machines.

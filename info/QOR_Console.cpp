@@ -13,11 +13,11 @@ AreaFactory* Factories() {
 }
 
 constexpr TInfoArea kCreationOrder[] = {
-    iaCPU,     iaMemory,  iaOS,      iaDisk,      iaMachine, iaNetwork, iaDisplay,  iaMedia,
-    iaDevices, iaEngines, iaAPM,     iaDirectX,   iaProcesses, iaPrinters, iaSoftware, iaStartup};
+    iaCPU,     iaMemory,  iaOS,  iaDisk,    iaMachine,   iaNetwork,  iaDisplay,  iaMedia,
+    iaDevices, iaEngines, iaAPM, iaDirectX, iaProcesses, iaPrinters, iaSoftware, iaStartup};
 
 constexpr TInfoArea kRefreshOrder[] = {
-    iaDevices, iaCPU,     iaMemory, iaOS,    iaDisk,      iaMachine,  iaNetwork,  iaDisplay,
+    iaDevices, iaCPU,     iaMemory, iaOS,      iaDisk,      iaMachine,  iaNetwork,  iaDisplay,
     iaMedia,   iaEngines, iaAPM,    iaDirectX, iaProcesses, iaPrinters, iaSoftware, iaStartup};
 
 }  // namespace

@@ -47,13 +47,15 @@ enum TInfoArea : int {
 };
 inline constexpr int kInfoAreaCount = 16;
 inline constexpr const char* kInfoAreaNames[kInfoAreaCount] = {
-    "iaCPU",    "iaMachine", "iaDevices", "iaDisplay",   "iaNetwork", "iaMedia",
-    "iaMemory", "iaEngines", "iaAPM",     "iaDisk",      "iaDirectX", "iaOS",
+    "iaCPU",       "iaMachine",  "iaDevices",  "iaDisplay", "iaNetwork", "iaMedia",
+    "iaMemory",    "iaEngines",  "iaAPM",      "iaDisk",    "iaDirectX", "iaOS",
     "iaProcesses", "iaPrinters", "iaSoftware", "iaStartup"};
 
 // Bit n is area n.
 using TInfoAreas = std::uint16_t;
-constexpr TInfoAreas AreaBit(TInfoArea a) { return static_cast<TInfoAreas>(1u << a); }
+constexpr TInfoAreas AreaBit(TInfoArea a) {
+  return static_cast<TInfoAreas>(1u << a);
+}
 inline constexpr TInfoAreas kConsoleAreas = 0x287B;
 inline constexpr TInfoAreas kAllAreas = 0xFFFF;
 
@@ -113,13 +115,13 @@ bool RegisterArea(TInfoArea area, AreaFactory factory);
 // Swaps an area's factory and returns the one it replaces (tests stand in their own).
 AreaFactory ReplaceAreaFactory(TInfoArea area, AreaFactory factory);
 
-#define QOR_REGISTER_AREA(area, Class, member)                                   \
-  namespace {                                                                    \
+#define QOR_REGISTER_AREA(area, Class, member)                                    \
+  namespace {                                                                     \
   const bool registered_##member = ::qor::RegisterArea(area, [](::qor::TQOR& q) { \
-    auto* m = new Class;                                                         \
-    q.member = m;                                                                \
-    return static_cast<::qor::TInfoClass*>(m);                                   \
-  });                                                                            \
+    auto* m = new Class;                                                          \
+    q.member = m;                                                                 \
+    return static_cast<::qor::TInfoClass*>(m);                                    \
+  });                                                                             \
   }
 
 // "name: message", the line the guard reports or raises.

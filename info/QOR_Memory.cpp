@@ -9,9 +9,15 @@ QOR_REGISTER_AREA(iaMemory, TMemory, Memory)
 
 namespace {
 // The free-resource queries of the 9x family answer 0 on every platform we run on.
-std::uint8_t SystemResources() { return 0; }
-std::uint8_t GDIResources() { return 0; }
-std::uint8_t UserResources() { return 0; }
+std::uint8_t SystemResources() {
+  return 0;
+}
+std::uint8_t GDIResources() {
+  return 0;
+}
+std::uint8_t UserResources() {
+  return 0;
+}
 }  // namespace
 
 void TMemory::GetInfo() {

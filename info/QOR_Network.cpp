@@ -24,7 +24,6 @@ using platform::kLanaEnumSize;
 // The adapter status with room for 16 name entries.
 constexpr std::uint16_t kAdapterStatusSize = 348;
 
-
 }  // namespace
 
 void TWinsock::GetInfo() {

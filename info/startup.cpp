@@ -4,6 +4,8 @@
 
 namespace qor {
 
-void RunStartUp() { InitWindowsVersion(); }
+void RunStartUp() {
+  InitWindowsVersion();
+}
 
 }  // namespace qor

@@ -36,7 +36,7 @@ long OpenRegistryKey(HKey parent, const std::string& subKey, std::uint32_t acces
 long CloseRegistryKey(HKey key);
 // data may be null to ask for type and size only; size is in and out.
 long QueryRegistryValue(HKey key, const std::string& valueName, std::uint32_t* type,
-                     std::uint8_t* data, std::uint32_t* size);
+                        std::uint8_t* data, std::uint32_t* size);
 long EnumRegistryKey(HKey key, std::uint32_t index, std::string& name);
 long EnumRegistryValue(HKey key, std::uint32_t index, std::string& name);
 long QueryRegistryKeyInfo(HKey key, std::uint32_t* subKeys, std::uint32_t* values);

@@ -23,7 +23,9 @@ int& OtherHandles() {
 
 }  // namespace
 
-Machine& Current() { return MachineStorage(); }
+Machine& Current() {
+  return MachineStorage();
+}
 
 FakeRegistry& Registry() {
   static FakeRegistry registry;
@@ -53,9 +55,15 @@ void SetVersion(std::uint32_t platformId, std::uint32_t major, std::uint32_t min
   std::memcpy(v.szCSDVersion, service.data(), service.size() < 127 ? service.size() : 127);
 }
 
-int OpenHandles() { return Registry().OpenKeys() + OtherHandles(); }
-void HandleOpened() { ++OtherHandles(); }
-void HandleClosed() { --OtherHandles(); }
+int OpenHandles() {
+  return Registry().OpenKeys() + OtherHandles();
+}
+void HandleOpened() {
+  ++OtherHandles();
+}
+void HandleClosed() {
+  --OtherHandles();
+}
 
 }  // namespace qor::fake
 
@@ -64,7 +72,8 @@ namespace qor::platform {
 using fake::Current;
 
 bool GetVersionRecord(OsVersionInfo& info) {
-  if (info.dwOSVersionInfoSize != kVersionInfoSize && info.dwOSVersionInfoSize != kVersionInfoExSize)
+  if (info.dwOSVersionInfoSize != kVersionInfoSize &&
+      info.dwOSVersionInfoSize != kVersionInfoExSize)
     return false;
   if (Current().versionRefused) return false;
   if (info.dwOSVersionInfoSize == kVersionInfoExSize && Current().versionExRefused) return false;
@@ -78,10 +87,16 @@ bool GetVersionRecord(OsVersionInfo& info) {
   return true;
 }
 
-void GetMemoryStatus(MemoryStatus& status) { status = Current().memory; }
-void GetSystemInformation(SystemInfo& info) { info = Current().system; }
+void GetMemoryStatus(MemoryStatus& status) {
+  status = Current().memory;
+}
+void GetSystemInformation(SystemInfo& info) {
+  info = Current().system;
+}
 
-void ConsoleWrite(std::string_view text) { Current().output.append(text); }
+void ConsoleWrite(std::string_view text) {
+  Current().output.append(text);
+}
 void ConsoleWriteLine(std::string_view text) {
   Current().output.append(text);
   Current().output.append(Current().lineEnd);
@@ -94,7 +109,9 @@ bool ConsoleReadLine(std::string& line) {
   Current().input.pop_front();
   return true;
 }
-bool IsConsoleProgram() { return Current().isConsole; }
+bool IsConsoleProgram() {
+  return Current().isConsole;
+}
 int ShowMessageBox(std::string_view text, std::string_view caption, unsigned style) {
   Current().messageBoxes.push_back(std::string(caption) + "|" + std::string(text) + "|" +
                                    std::to_string(style));
@@ -110,6 +127,8 @@ int CompareTextNoCase(std::string_view a, std::string_view b) {
   }
   return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
-char DecimalSeparator() { return Current().decimalSeparator; }
+char DecimalSeparator() {
+  return Current().decimalSeparator;
+}
 
 }  // namespace qor::platform

@@ -101,7 +101,8 @@ std::vector<std::uint8_t> HexBytes(std::string_view text, int line) {
     std::size_t j = i;
     while (j < text.size() && std::isxdigit(static_cast<unsigned char>(text[j]))) ++j;
     if (j == i || j - i > 2) Bad(line, "bad hex byte");
-    bytes.push_back(static_cast<std::uint8_t>(std::stoul(std::string(text.substr(i, j - i)), nullptr, 16)));
+    bytes.push_back(
+        static_cast<std::uint8_t>(std::stoul(std::string(text.substr(i, j - i)), nullptr, 16)));
     i = j;
   }
   return bytes;
@@ -109,7 +110,9 @@ std::vector<std::uint8_t> HexBytes(std::string_view text, int line) {
 
 }  // namespace
 
-FakeRegistry::FakeRegistry() { Clear(); }
+FakeRegistry::FakeRegistry() {
+  Clear();
+}
 FakeRegistry::~FakeRegistry() = default;
 
 void FakeRegistry::Clear() {
@@ -143,7 +146,9 @@ bool FakeRegistry::CloseHandle(platform::HKey key) {
   return true;
 }
 
-int FakeRegistry::OpenKeys() const { return static_cast<int>(handles_.size()); }
+int FakeRegistry::OpenKeys() const {
+  return static_cast<int>(handles_.size());
+}
 
 FakeRegistry::Node* FakeRegistry::MakePath(std::string_view fullPath) {
   auto parts = SplitPath(fullPath);
@@ -156,7 +161,9 @@ FakeRegistry::Node* FakeRegistry::MakePath(std::string_view fullPath) {
   return node;
 }
 
-void FakeRegistry::CreateKey(std::string_view keyPath) { MakePath(keyPath); }
+void FakeRegistry::CreateKey(std::string_view keyPath) {
+  MakePath(keyPath);
+}
 
 void FakeRegistry::RefuseAccess(std::string_view keyPath, std::uint32_t accessBits) {
   MakePath(keyPath)->refused |= accessBits;
@@ -330,7 +337,7 @@ long CloseRegistryKey(HKey key) {
 }
 
 long QueryRegistryValue(HKey key, const std::string& valueName, std::uint32_t* type,
-                     std::uint8_t* data, std::uint32_t* size) {
+                        std::uint8_t* data, std::uint32_t* size) {
   FakeRegistry::Node* node = fake::Registry().Find(key);
   if (!node) return kErrorInvalidHandle;
   auto* v = node->FindValue(valueName);

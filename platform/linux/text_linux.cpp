@@ -18,6 +18,8 @@ char DecimalSeparator() {
 }
 
 // Linux's sources (procfs, sysfs, host and user names) give UTF-8 or plain ASCII.
-bool PlatformTextsAreUtf8() { return true; }
+bool PlatformTextsAreUtf8() {
+  return true;
+}
 
 }  // namespace qor::platform

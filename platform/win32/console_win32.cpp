@@ -17,7 +17,9 @@ struct FlushAtExit {
 
 }  // namespace
 
-void ConsoleWrite(std::string_view text) { Pending().append(text); }
+void ConsoleWrite(std::string_view text) {
+  Pending().append(text);
+}
 
 void ConsoleWriteLine(std::string_view text) {
   Pending().append(text);
@@ -67,7 +69,9 @@ bool ConsoleReadLine(std::string& line) {
   }
 }
 
-bool IsConsoleProgram() { return true; }
+bool IsConsoleProgram() {
+  return true;
+}
 
 int ShowMessageBox(std::string_view text, std::string_view caption, unsigned style) {
   std::string t(text), c(caption);

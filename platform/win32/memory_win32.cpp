@@ -54,8 +54,10 @@ void GetSystemInformation(SystemInfo& info) {
   info = SystemInfo{};
   info.wProcessorArchitecture = raw.wProcessorArchitecture;
   info.dwPageSize = raw.dwPageSize;
-  info.lpMinimumApplicationAddress = reinterpret_cast<std::uintptr_t>(raw.lpMinimumApplicationAddress);
-  info.lpMaximumApplicationAddress = reinterpret_cast<std::uintptr_t>(raw.lpMaximumApplicationAddress);
+  info.lpMinimumApplicationAddress =
+      reinterpret_cast<std::uintptr_t>(raw.lpMinimumApplicationAddress);
+  info.lpMaximumApplicationAddress =
+      reinterpret_cast<std::uintptr_t>(raw.lpMaximumApplicationAddress);
   info.dwActiveProcessorMask = raw.dwActiveProcessorMask;
   info.dwNumberOfProcessors = raw.dwNumberOfProcessors;
   info.dwProcessorType = raw.dwProcessorType;

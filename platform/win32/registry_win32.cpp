@@ -21,12 +21,15 @@ long OpenRegistryKey(HKey parent, const std::string& subKey, std::uint32_t acces
   return rc;
 }
 
-long CloseRegistryKey(HKey key) { return ::RegCloseKey(ToNative(key)); }
+long CloseRegistryKey(HKey key) {
+  return ::RegCloseKey(ToNative(key));
+}
 
 long QueryRegistryValue(HKey key, const std::string& valueName, std::uint32_t* type,
-                     std::uint8_t* data, std::uint32_t* size) {
+                        std::uint8_t* data, std::uint32_t* size) {
   DWORD t = 0, s = size ? *size : 0;
-  LONG rc = RegQueryValueExA(ToNative(key), valueName.c_str(), nullptr, &t, data, size ? &s : nullptr);
+  LONG rc =
+      RegQueryValueExA(ToNative(key), valueName.c_str(), nullptr, &t, data, size ? &s : nullptr);
   if (type) *type = t;
   if (size) *size = s;
   return rc;
@@ -35,7 +38,8 @@ long QueryRegistryValue(HKey key, const std::string& valueName, std::uint32_t* t
 long EnumRegistryKey(HKey key, std::uint32_t index, std::string& name) {
   char buffer[256];
   DWORD length = sizeof buffer;
-  LONG rc = RegEnumKeyExA(ToNative(key), index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
+  LONG rc =
+      RegEnumKeyExA(ToNative(key), index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
   name.assign(buffer, rc == ERROR_SUCCESS ? length : 0);
   return rc;
 }
@@ -43,7 +47,8 @@ long EnumRegistryKey(HKey key, std::uint32_t index, std::string& name) {
 long EnumRegistryValue(HKey key, std::uint32_t index, std::string& name) {
   static char buffer[16384];
   DWORD length = sizeof buffer;
-  LONG rc = RegEnumValueA(ToNative(key), index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
+  LONG rc =
+      RegEnumValueA(ToNative(key), index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
   name.assign(buffer, rc == ERROR_SUCCESS ? length : 0);
   return rc;
 }

@@ -18,6 +18,8 @@ char DecimalSeparator() {
 }
 
 // The system reads every text through the ANSI calls, whose texts it takes as Windows-1252.
-bool PlatformTextsAreUtf8() { return false; }
+bool PlatformTextsAreUtf8() {
+  return false;
+}
 
 }  // namespace qor::platform

@@ -10,8 +10,9 @@ bool GetVersionRecord(OsVersionInfo& info) {
   OSVERSIONINFOEXA raw;
   std::memset(&raw, 0, sizeof raw);
   // The basic record is 148 bytes, the extended one 156; old systems refuse the latter.
-  raw.dwOSVersionInfoSize =
-      info.dwOSVersionInfoSize == kVersionInfoExSize ? sizeof(OSVERSIONINFOEXA) : sizeof(OSVERSIONINFOA);
+  raw.dwOSVersionInfoSize = info.dwOSVersionInfoSize == kVersionInfoExSize
+                                ? sizeof(OSVERSIONINFOEXA)
+                                : sizeof(OSVERSIONINFOA);
   if (!GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&raw))) return false;
   info.dwMajorVersion = raw.dwMajorVersion;
   info.dwMinorVersion = raw.dwMinorVersion;
