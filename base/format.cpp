@@ -9,22 +9,22 @@
 namespace qor {
 namespace {
 
-struct Spec {
+struct Directive {
   bool left = false;
   int width = -1;
   int precision = -1;
   char type = 0;
 };
 
-std::string Pad(std::string body, const Spec& spec) {
-  if (spec.width > 0 && static_cast<int>(body.size()) < spec.width) {
-    std::string blanks(spec.width - body.size(), ' ');
-    body = spec.left ? body + blanks : blanks + body;
+std::string Pad(std::string body, const Directive& directive) {
+  if (directive.width > 0 && static_cast<int>(body.size()) < directive.width) {
+    std::string blanks(directive.width - body.size(), ' ');
+    body = directive.left ? body + blanks : blanks + body;
   }
   return body;
 }
 
-std::string Integer(std::int64_t v, const Spec& spec, bool hex, bool upper) {
+std::string Integer(std::int64_t v, const Directive& directive, bool hex, bool upper) {
   std::uint64_t magnitude =
       v < 0 && !hex ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
   if (hex && v < 0) magnitude = static_cast<std::uint32_t>(v);  // hex writes the 32-bit pattern
@@ -35,14 +35,14 @@ std::string Integer(std::int64_t v, const Spec& spec, bool hex, bool upper) {
                   static_cast<char>(d < 10 ? '0' + d : (upper ? 'A' : 'a') + d - 10));
     magnitude /= hex ? 16 : 10;
   } while (magnitude != 0);
-  if (spec.precision > static_cast<int>(digits.size()))
-    digits.insert(0, spec.precision - digits.size(), '0');
+  if (directive.precision > static_cast<int>(digits.size()))
+    digits.insert(0, directive.precision - digits.size(), '0');
   if (v < 0 && !hex) digits.insert(digits.begin(), '-');
-  return Pad(digits, spec);
+  return Pad(digits, directive);
 }
 
-std::string Fixed(double v, const Spec& spec) {
-  int precision = spec.precision < 0 ? 2 : spec.precision;
+std::string Fixed(double v, const Directive& directive) {
+  int precision = directive.precision < 0 ? 2 : directive.precision;
   char buffer[400];
   std::snprintf(buffer, sizeof buffer, "%.*f", precision, v);
   std::string text = buffer;
@@ -51,7 +51,7 @@ std::string Fixed(double v, const Spec& spec) {
     auto dot = text.find('.');
     if (dot != std::string::npos) text[dot] = separator;
   }
-  return Pad(text, spec);
+  return Pad(text, directive);
 }
 
 [[noreturn]] void BadFormat(std::string_view pattern) {
@@ -74,9 +74,9 @@ std::string Format(std::string_view pattern, std::initializer_list<FormatArg> ar
       out += '%';
       continue;
     }
-    Spec spec;
+    Directive directive;
     if (pattern[i] == '-') {
-      spec.left = true;
+      directive.left = true;
       ++i;
     }
     auto number = [&](int& target) {
@@ -86,38 +86,38 @@ std::string Format(std::string_view pattern, std::initializer_list<FormatArg> ar
           target = target * 10 + (pattern[i++] - '0');
       }
     };
-    number(spec.width);
+    number(directive.width);
     if (i < pattern.size() && pattern[i] == '.') {
       ++i;
-      spec.precision = 0;
-      number(spec.precision);
+      directive.precision = 0;
+      number(directive.precision);
     }
     if (i >= pattern.size()) BadFormat(pattern);
-    spec.type = pattern[i];
+    directive.type = pattern[i];
     if (next == args.end()) BadFormat(pattern);
     const auto& value = next->Value();
     ++next;
-    switch (spec.type) {
+    switch (directive.type) {
       case 'd':
       case 'D':
       case 'x':
       case 'X':
         if (!std::holds_alternative<std::int64_t>(value)) BadFormat(pattern);
-        out += Integer(std::get<std::int64_t>(value), spec, spec.type == 'x' || spec.type == 'X',
-                       spec.type == 'X');
+        out += Integer(std::get<std::int64_t>(value), directive,
+                       directive.type == 'x' || directive.type == 'X', directive.type == 'X');
         break;
       case 'f':
       case 'F':
         if (!std::holds_alternative<double>(value)) BadFormat(pattern);
-        out += Fixed(std::get<double>(value), spec);
+        out += Fixed(std::get<double>(value), directive);
         break;
       case 's':
       case 'S': {
         if (!std::holds_alternative<std::string_view>(value)) BadFormat(pattern);
         std::string_view text = std::get<std::string_view>(value);
-        if (spec.precision >= 0 && static_cast<std::size_t>(spec.precision) < text.size())
-          text = text.substr(0, spec.precision);
-        out += Pad(std::string(text), spec);
+        if (directive.precision >= 0 && static_cast<std::size_t>(directive.precision) < text.size())
+          text = text.substr(0, directive.precision);
+        out += Pad(std::string(text), directive);
         break;
       }
       default:
