@@ -50,10 +50,13 @@ def main():
     own = [a for a in addresses if not a.startswith("127.")] or addresses
     check(lines.get("IP Address") in own, f"IP Address {lines.get('IP Address')!r} not among {own}")
 
-    # Network: an adapter lspci names.
+    # Network: an adapter lspci names, or a USB device's own product name.
     pci = run("lspci")
     if pci is not None and "Network" in lines:
-        check(lines["Network"] in pci, f"Network {lines['Network']!r} not in lspci")
+        usb = "".join(read(os.path.join("/sys/bus/usb/devices", d, "product")) or ""
+                      for d in (os.listdir("/sys/bus/usb/devices") if os.path.isdir("/sys/bus/usb/devices") else []))
+        check(lines["Network"] in pci or lines["Network"] in usb,
+              f"Network {lines['Network']!r} neither in lspci nor a USB device's name")
 
     # Sound: a card ALSA lists, or none without one.
     cards = read("/proc/asound/cards") or ""
