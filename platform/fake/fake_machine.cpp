@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/console.h"
+#include "platform/shared_answers.h"
 #include "platform/text.h"
 
 namespace qor::fake {
@@ -119,13 +120,7 @@ int ShowMessageBox(std::string_view text, std::string_view caption, unsigned sty
 }
 
 int CompareTextNoCase(std::string_view a, std::string_view b) {
-  auto upper = [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; };
-  std::size_t n = a.size() < b.size() ? a.size() : b.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    int d = upper(a[i]) - upper(b[i]);
-    if (d != 0) return d;
-  }
-  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+  return CompareAsciiNoCase(a, b);
 }
 char DecimalSeparator() {
   return Current().decimalSeparator;

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "platform/fake/fake_machine.h"
+#include "platform/shared_answers.h"
 
 namespace qor::fake {
 
@@ -21,12 +22,7 @@ struct FakeRegistry::Node {
   std::uint32_t refused = 0;
 
   static bool Same(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-      auto up = [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; };
-      if (up(a[i]) != up(b[i])) return false;
-    }
-    return true;
+    return platform::CompareAsciiNoCase(a, b) == 0;
   }
   Node* Child(std::string_view n) const {
     for (const auto& c : children)
@@ -342,17 +338,7 @@ long QueryRegistryValue(HKey key, const std::string& valueName, std::uint32_t* t
   if (!node) return kErrorInvalidHandle;
   auto* v = node->FindValue(valueName);
   if (!v) return kErrorFileNotFound;
-  if (type) *type = v->type;
-  auto needed = static_cast<std::uint32_t>(v->data.size());
-  if (data) {
-    if (!size || *size < needed) {
-      if (size) *size = needed;
-      return kErrorMoreData;
-    }
-    std::memcpy(data, v->data.data(), needed);
-  }
-  if (size) *size = needed;
-  return kErrorSuccess;
+  return AnswerValueQuery(v->type, v->data, type, data, size);
 }
 
 long EnumRegistryKey(HKey key, std::uint32_t index, std::string& name) {

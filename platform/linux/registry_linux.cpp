@@ -4,6 +4,7 @@
 
 #include "platform/linux/registry_view.h"
 #include "platform/registry.h"
+#include "platform/shared_answers.h"
 
 namespace qor::platform {
 namespace {
@@ -112,17 +113,7 @@ long QueryRegistryValue(HKey key, const std::string& valueName, std::uint32_t* t
   if (!Resolve(key, tree, node)) return kErrorInvalidHandle;
   const linux_impl::ViewValue* v = node->Value(valueName);
   if (!v) return kErrorFileNotFound;
-  if (type) *type = v->type;
-  auto needed = static_cast<std::uint32_t>(v->data.size());
-  if (data) {
-    if (!size || *size < needed) {
-      if (size) *size = needed;
-      return kErrorMoreData;
-    }
-    std::memcpy(data, v->data.data(), needed);
-  }
-  if (size) *size = needed;
-  return kErrorSuccess;
+  return AnswerValueQuery(v->type, v->data, type, data, size);
 }
 
 long EnumRegistryKey(HKey key, std::uint32_t index, std::string& name) {

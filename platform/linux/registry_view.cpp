@@ -12,17 +12,13 @@
 #include "platform/linux/proc_file.h"
 #include "platform/os.h"
 #include "platform/registry.h"
+#include "platform/shared_answers.h"
 
 namespace qor::platform::linux_impl {
 namespace {
 
 bool SameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto up = [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; };
-    if (up(a[i]) != up(b[i])) return false;
-  }
-  return true;
+  return CompareAsciiNoCase(a, b) == 0;
 }
 
 std::string Trimmed(std::string s) {
