@@ -424,6 +424,9 @@ def main():
         if not options.args:
             fail("name the program to run")
         prefix.ensure_clean()
+        # The version a case left behind would carry over: under a 9x version Wine's
+        # registry behaves as 9x's does (no access checks), so test programs run as XP.
+        prefix.wine("reg", "add", r"HKCU\Software\Wine", "/v", "Version", "/d", "winxp", "/f")
         prefix.dirty.touch()  # a test program may leave registry keys behind
         result = prefix.wine(prefix.program(options.args[0]), *options.args[1:], check=False)
         sys.stdout.write(result.stdout.decode("cp1252").replace("\r\n", "\n"))
